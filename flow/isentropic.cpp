@@ -1,0 +1,125 @@
+// Isentropic relations, one double operation per line in the order that fixes their last bits.
+#include "isentropic.h"
+
+#include <cmath>
+#include <optional>
+
+namespace flow {
+namespace {
+
+// Carries out the steps of one operation and remembers the first step whose result is not
+// finite. Later steps still run, on NaN or infinity, but they can no longer change the verdict,
+// so the straight-line code below reads like the relation it computes.
+class Steps
+{
+public:
+    explicit Steps(double x, double y)
+    {
+        if (!std::isfinite(x) || !std::isfinite(y))
+            m_failure = Failure::OutOfRange;
+    }
+
+    double subtract(double x, double y) { return check(x - y, Failure::OutOfRange); }
+    double add(double x, double y) { return check(x + y, Failure::OutOfRange); }
+    double multiply(double x, double y) { return check(x * y, Failure::OutOfRange); }
+
+    double divide(double x, double y)
+    {
+        const double result = x / y;
+        if (!std::isfinite(result))
+            fail(y == 0 ? Failure::DivisionByZero : Failure::OutOfRange);
+        return result;
+    }
+
+    double power(double base, double exponent)
+    {
+        const double result = std::pow(base, exponent);
+        if (!std::isfinite(result)) {
+            if (base < 0 && std::trunc(exponent) != exponent)
+                fail(Failure::NegativePowerBase);
+            else if (base == 0 && exponent < 0)
+                fail(Failure::DivisionByZero);
+            else
+                fail(Failure::OutOfRange);
+        }
+        return result;
+    }
+
+    double squareRoot(double x)
+    {
+        const double result = std::sqrt(x);
+        if (!std::isfinite(result))
+            fail(x < 0 ? Failure::NegativeSquareRoot : Failure::OutOfRange);
+        return result;
+    }
+
+    template<typename T>
+    [[nodiscard]] Result<T> finish(T value) const
+    {
+        if (m_failure)
+            return *m_failure;
+        return value;
+    }
+
+private:
+    double check(double result, Failure failure)
+    {
+        if (!std::isfinite(result))
+            fail(failure);
+        return result;
+    }
+
+    void fail(Failure failure)
+    {
+        if (!m_failure)
+            m_failure = failure;
+    }
+
+    std::optional<Failure> m_failure;
+};
+
+} // namespace
+
+Result<double> MachFromPoP(double gama, double PoP)
+{
+    Steps s(gama, PoP);
+    const double a = s.subtract(gama, 1);
+    const double b = s.divide(2, a);
+    const double c = s.subtract(gama, 1);
+    const double d = s.divide(c, gama);
+    const double e = s.power(PoP, d);
+    const double f = s.subtract(e, 1);
+    const double g = s.multiply(b, f);
+    const double M = s.squareRoot(g);
+    return s.finish(M);
+}
+
+Result<double> MachFromToT(double gama, double ToT)
+{
+    Steps s(gama, ToT);
+    const double a = s.subtract(gama, 1);
+    const double b = s.divide(2, a);
+    const double f = s.subtract(ToT, 1);
+    const double g = s.multiply(b, f);
+    const double M = s.squareRoot(g);
+    return s.finish(M);
+}
+
+Result<FlowState> RatiosFromMach(double gama, double M)
+{
+    Steps s(gama, M);
+    const double a = s.subtract(gama, 1);
+    const double h = s.divide(a, 2);
+    const double i = s.multiply(h, M);
+    const double j = s.multiply(i, M);
+    const double ToT = s.add(1, j);
+    const double k = s.subtract(gama, 1);
+    const double p = s.divide(gama, k);
+    const double PoP = s.power(ToT, p);
+    const double q = s.subtract(gama, 1);
+    const double r = s.divide(1, q);
+    const double RoR = s.power(ToT, r);
+    return s.finish(FlowState {M, ToT, PoP, RoR});
+}
+
+} // namespace flow

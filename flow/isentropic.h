@@ -1,0 +1,65 @@
+// Isentropic relations of a perfect gas between the Mach number and the stagnation ratios.
+#pragma once
+
+#include <variant>
+
+namespace flow {
+
+// The four quantities of one calculation. Every member is finite.
+struct FlowState
+{
+    double M; // Mach number
+    double ToT; // stagnation to static temperature ratio, To/T
+    double PoP; // stagnation to static pressure ratio, Po/P
+    double RoR; // stagnation to static density ratio, rho_o/rho
+};
+
+// Why a calculation has no finite real result. The first step that goes wrong decides.
+enum class Failure
+{
+    DivisionByZero, // a divisor of zero, or zero raised to a negative power
+    NegativeSquareRoot, // the square root of a negative number
+    NegativePowerBase, // a negative number raised to a power that is not a whole number
+    OutOfRange, // a non-finite argument, or a result beyond the range of a double
+};
+
+// Either a value or the failure that prevented it; the same shape as C++23's std::expected.
+template<typename T>
+class Result
+{
+public:
+    Result(T value)
+        : m_outcome(value)
+    { } // NOLINT(google-explicit-constructor)
+    Result(Failure failure)
+        : m_outcome(failure)
+    { } // NOLINT(google-explicit-constructor)
+
+    [[nodiscard]] bool has_value() const { return std::holds_alternative<T>(m_outcome); }
+    explicit operator bool() const { return has_value(); }
+
+    // Throw std::bad_variant_access when called on the wrong alternative.
+    [[nodiscard]] const T &value() const { return std::get<T>(m_outcome); }
+    [[nodiscard]] Failure error() const { return std::get<Failure>(m_outcome); }
+    const T &operator*() const { return value(); }
+    const T *operator->() const { return &value(); }
+
+private:
+    std::variant<T, Failure> m_outcome;
+};
+
+// The operations below hold no state. Each double operation is done in a fixed order, so the
+// last bits of every result are reproducible: gama = 1.4 and M = 2 give ToT = 1.7999999999999998.
+// Every intermediate result must be finite; the first one that is not ends the calculation.
+
+// M = sqrt(2/(gama - 1) * (PoP^((gama - 1)/gama) - 1))
+[[nodiscard]] Result<double> MachFromPoP(double gama, double PoP);
+
+// M = sqrt(2/(gama - 1) * (ToT - 1))
+[[nodiscard]] Result<double> MachFromToT(double gama, double ToT);
+
+// ToT = 1 + (gama - 1)/2 * M * M, PoP = ToT^(gama/(gama - 1)), RoR = ToT^(1/(gama - 1)).
+// The returned M is the given one, sign included.
+[[nodiscard]] Result<FlowState> RatiosFromMach(double gama, double M);
+
+} // namespace flow

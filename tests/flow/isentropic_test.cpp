@@ -1,0 +1,232 @@
+// The isentropic relations against independent high-precision references, and their failures.
+#include "flow/isentropic.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <span>
+#include <variant>
+
+namespace {
+
+struct ReferenceRow
+{
+    double gama;
+    double known;
+    double M;
+    double ToT;
+    double PoP;
+    double RoR;
+};
+
+#include "reference_values.inc"
+
+constexpr double tolerance = 1e-13;
+constexpr double infinity = std::numeric_limits<double>::infinity();
+constexpr double nan = std::numeric_limits<double>::quiet_NaN();
+
+::testing::AssertionResult Near(const char *name, double actual, double expected)
+{
+    const double error = expected == 0 ? std::abs(actual) : std::abs(actual / expected - 1);
+    if (error <= tolerance)
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure()
+        << name << " = " << actual << ", reference " << expected << ", relative error " << error;
+}
+
+void ExpectMatches(const flow::FlowState &state, const ReferenceRow &row)
+{
+    EXPECT_TRUE(Near("M", state.M, row.M));
+    EXPECT_TRUE(Near("ToT", state.ToT, row.ToT));
+    EXPECT_TRUE(Near("PoP", state.PoP, row.PoP));
+    EXPECT_TRUE(Near("RoR", state.RoR, row.RoR));
+}
+
+// The two stages of a calculation, as the window runs them.
+flow::Result<flow::FlowState> FromGivenMach(double gama, double M)
+{
+    return flow::RatiosFromMach(gama, M);
+}
+
+template<flow::Result<double> (*MachFrom)(double, double)>
+flow::Result<flow::FlowState> FromRatio(double gama, double known)
+{
+    const flow::Result<double> M = MachFrom(gama, known);
+    if (!M)
+        return M.error();
+    return flow::RatiosFromMach(gama, *M);
+}
+
+void ExpectTable(std::span<const ReferenceRow> table,
+                 flow::Result<flow::FlowState> (*calculate)(double, double))
+{
+    for (const ReferenceRow &row : table) {
+        SCOPED_TRACE(testing::Message() << "gama = " << row.gama << ", known = " << row.known);
+        const auto state = calculate(row.gama, row.known);
+        ASSERT_TRUE(state.has_value());
+        ExpectMatches(*state, row);
+    }
+}
+
+TEST(RatiosFromMach, MatchesReferencesAcrossGamaAndMach)
+{
+    ExpectTable(FromMach, FromGivenMach);
+}
+
+TEST(MachFromPoP, MatchesReferencesAcrossGamaAndPoP)
+{
+    ExpectTable(FromPoP, FromRatio<flow::MachFromPoP>);
+}
+
+TEST(MachFromToT, MatchesReferencesAcrossGamaAndToT)
+{
+    ExpectTable(FromToT, FromRatio<flow::MachFromToT>);
+}
+
+TEST(RatiosFromMach, FollowsTheOrderOfOperationsToTheLastBit)
+{
+    // ((gama - 1)/2 * M) * M, then 1 + j: the rounding of each step shows in the last bit.
+    const auto state = flow::RatiosFromMach(1.4, 2);
+    ASSERT_TRUE(state.has_value());
+    EXPECT_EQ(state->ToT, 1.7999999999999998);
+    EXPECT_NE(state->ToT, 1.8);
+}
+
+TEST(RatiosFromMach, GasAtRestHasUnitRatios)
+{
+    const auto state = flow::RatiosFromMach(1.4, 0);
+    ASSERT_TRUE(state.has_value());
+    EXPECT_EQ(state->M, 0);
+    EXPECT_EQ(state->ToT, 1);
+    EXPECT_EQ(state->PoP, 1);
+    EXPECT_EQ(state->RoR, 1);
+}
+
+TEST(RatiosFromMach, NegativeMachKeepsItsSignAndGivesTheRatiosOfItsMagnitude)
+{
+    const auto negative = flow::RatiosFromMach(1.4, -1);
+    const auto positive = flow::RatiosFromMach(1.4, 1);
+    ASSERT_TRUE(negative.has_value() && positive.has_value());
+    EXPECT_EQ(negative->M, -1);
+    EXPECT_EQ(negative->ToT, positive->ToT);
+    EXPECT_EQ(negative->PoP, positive->PoP);
+    EXPECT_EQ(negative->RoR, positive->RoR);
+}
+
+TEST(RatiosFromMach, NegativeToTWithWholeExponentsFollowsTheParity)
+{
+    // gama = 0.5: PoP = ToT^-1 keeps the sign of ToT = -1.25, RoR = ToT^-2 is positive.
+    const auto state = flow::RatiosFromMach(0.5, 3);
+    ASSERT_TRUE(state.has_value());
+    EXPECT_DOUBLE_EQ(state->ToT, -1.25);
+    EXPECT_DOUBLE_EQ(state->PoP, -0.8);
+    EXPECT_DOUBLE_EQ(state->RoR, 0.64);
+}
+
+TEST(MachFromRatios, UnitRatioGivesZeroMach)
+{
+    EXPECT_EQ(flow::MachFromPoP(1.4, 1).value(), 0);
+    EXPECT_EQ(flow::MachFromToT(1.4, 1).value(), 0);
+}
+
+TEST(MachFromRatios, RecomputedRatioAgreesWithTheGivenOneToRounding)
+{
+    const auto fromPoP = FromRatio<flow::MachFromPoP>(1.4, 2);
+    ASSERT_TRUE(fromPoP.has_value());
+    EXPECT_NEAR(fromPoP->M, 1.046455097, 1e-9);
+    EXPECT_NEAR(fromPoP->PoP, 2, 4 * std::numeric_limits<double>::epsilon());
+
+    const auto fromToT = FromRatio<flow::MachFromToT>(1.4, 2);
+    ASSERT_TRUE(fromToT.has_value());
+    EXPECT_NEAR(fromToT->M, std::sqrt(5.0), 4e-16);
+    EXPECT_NEAR(fromToT->ToT, 2, 4 * std::numeric_limits<double>::epsilon());
+}
+
+enum class Operation
+{
+    PoP,
+    ToT,
+    Mach
+};
+
+struct FailureCase
+{
+    const char *why;
+    Operation operation;
+    double gama;
+    double known;
+    flow::Failure failure;
+};
+
+constexpr FailureCase failureCases[] = {
+    {"Po/P below 1", Operation::PoP, 1.4, 0.5, flow::Failure::NegativeSquareRoot},
+    {"To/T below 1", Operation::ToT, 1.4, 0.9, flow::Failure::NegativeSquareRoot},
+    {"To/T above 1 with gama below 1", Operation::ToT, 0.5, 2, flow::Failure::NegativeSquareRoot},
+    {"gama = 1, Po/P", Operation::PoP, 1, 2, flow::Failure::DivisionByZero},
+    {"gama = 1, To/T", Operation::ToT, 1, 2, flow::Failure::DivisionByZero},
+    {"gama = 1, M", Operation::Mach, 1, 2, flow::Failure::DivisionByZero},
+    {"gama = 1 fails at 2/a before the square root", Operation::PoP, 1, 0.5,
+     flow::Failure::DivisionByZero},
+    {"gama = 0 divides the exponent by zero", Operation::PoP, 0, 2, flow::Failure::DivisionByZero},
+    {"gama = 0 fails at c/gama before the negative base", Operation::PoP, 0, -1,
+     flow::Failure::DivisionByZero},
+    {"negative Po/P fails at the power before the square root", Operation::PoP, 1.4, -1,
+     flow::Failure::NegativePowerBase},
+    {"zero Po/P to the power -1", Operation::PoP, 0.5, 0, flow::Failure::DivisionByZero},
+    {"To/T = 0 to the power -1", Operation::Mach, 0.5, 2, flow::Failure::DivisionByZero},
+    {"negative To/T to the power -3/7", Operation::Mach, 0.3, 3, flow::Failure::NegativePowerBase},
+    {"M * M overflows", Operation::Mach, 1.4, 1e200, flow::Failure::OutOfRange},
+    {"Po/P overflows", Operation::Mach, 1.4, 1e60, flow::Failure::OutOfRange},
+    {"2/a * (To/T - 1) overflows", Operation::ToT, 1.4, 1e308, flow::Failure::OutOfRange},
+    {"subnormal gama overflows the exponent", Operation::PoP, 1e-310, 2, flow::Failure::OutOfRange},
+    {"infinite known quantity", Operation::Mach, 1.4, infinity, flow::Failure::OutOfRange},
+    {"infinite Po/P", Operation::PoP, 1.4, infinity, flow::Failure::OutOfRange},
+    {"infinite To/T", Operation::ToT, 1.4, -infinity, flow::Failure::OutOfRange},
+    {"infinite gama comes before gama = 1 checks", Operation::Mach, infinity, 1,
+     flow::Failure::OutOfRange},
+    {"NaN known quantity", Operation::PoP, 1.4, nan, flow::Failure::OutOfRange},
+    {"NaN gama", Operation::ToT, nan, 2, flow::Failure::OutOfRange},
+};
+
+TEST(Failures, EachEndsWithItsFirstFailingStep)
+{
+    for (const FailureCase &c : failureCases) {
+        SCOPED_TRACE(c.why);
+        switch (c.operation) {
+        case Operation::PoP: {
+            const auto M = flow::MachFromPoP(c.gama, c.known);
+            ASSERT_FALSE(M.has_value());
+            EXPECT_EQ(M.error(), c.failure);
+            break;
+        }
+        case Operation::ToT: {
+            const auto M = flow::MachFromToT(c.gama, c.known);
+            ASSERT_FALSE(M.has_value());
+            EXPECT_EQ(M.error(), c.failure);
+            break;
+        }
+        case Operation::Mach: {
+            const auto state = flow::RatiosFromMach(c.gama, c.known);
+            ASSERT_FALSE(state.has_value());
+            EXPECT_EQ(state.error(), c.failure);
+            break;
+        }
+        }
+    }
+}
+
+TEST(Failures, GamaZeroStillSolvesFromMachAndToT)
+{
+    EXPECT_TRUE(flow::MachFromToT(0, 0.5).has_value());
+    EXPECT_TRUE(flow::RatiosFromMach(0, 1).has_value());
+}
+
+TEST(Failures, FailedResultHoldsNoState)
+{
+    const auto state = flow::RatiosFromMach(1, 2);
+    ASSERT_FALSE(state);
+    EXPECT_THROW((void)state.value(), std::bad_variant_access);
+}
+
+} // namespace
