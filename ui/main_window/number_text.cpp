@@ -1,0 +1,186 @@
+// Reading and showing numbers with <charconv>, which ignores the C locale that Qt sets up.
+#include "number_text.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+#include <system_error>
+
+namespace {
+
+bool IsBlank(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
+}
+
+bool IsDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+std::size_t CountDigits(std::string_view text, std::size_t from)
+{
+    std::size_t end = from;
+    while (end < text.size() && IsDigit(text[end]))
+        ++end;
+    return end - from;
+}
+
+// Decides whether a number that from_chars found out of range is too large or too small: the
+// decimal exponent of its first non-zero digit, plus its written exponent, is far above zero for
+// an overflow and far below for an underflow. Both sums saturate, so huge exponents are safe.
+bool Overflows(std::string_view mantissa, std::string_view exponent)
+{
+    constexpr std::int64_t limit = 1'000'000'000'000;
+    std::int64_t written = 0;
+    bool negative = false;
+    for (char c : exponent) {
+        if (c == '-')
+            negative = true;
+        else if (IsDigit(c) && written < limit)
+            written = written * 10 + (c - '0');
+    }
+    if (negative)
+        written = -written;
+
+    const std::size_t point = mantissa.find('.');
+    const std::size_t integerDigits = point == std::string_view::npos ? mantissa.size() : point;
+    const std::size_t first = mantissa.find_first_not_of("0.");
+    const std::int64_t lead = first < integerDigits
+        ? static_cast<std::int64_t>(integerDigits - first - 1)
+        : -static_cast<std::int64_t>(first - integerDigits);
+    return lead + written > 0;
+}
+
+// Adds one to a string of decimal digits; returns false when the carry runs off the front.
+bool Increment(std::string &digits)
+{
+    const std::size_t last = digits.find_last_not_of('9');
+    std::fill(digits.begin() + static_cast<std::ptrdiff_t>(last + 1), digits.end(), '0');
+    if (last == std::string::npos)
+        return false;
+    ++digits[last];
+    return true;
+}
+
+void StripTrailingZeros(std::string &digits)
+{
+    digits.erase(digits.find_last_not_of('0') + 1);
+}
+
+} // namespace
+
+double ReadNumber(std::string_view text)
+{
+    std::size_t pos = 0;
+    while (pos < text.size() && IsBlank(text[pos]))
+        ++pos;
+
+    bool negative = false;
+    if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
+        negative = text[pos] == '-';
+        ++pos;
+    }
+
+    const std::size_t start = pos;
+    const std::size_t integerDigits = CountDigits(text, pos);
+    pos += integerDigits;
+    if (pos < text.size() && text[pos] == '.') {
+        const std::size_t fractionDigits = CountDigits(text, pos + 1);
+        if (integerDigits + fractionDigits == 0)
+            return 0;
+        pos += 1 + fractionDigits;
+    } else if (integerDigits == 0) {
+        return 0;
+    }
+    const std::size_t mantissaEnd = pos;
+
+    // The exponent belongs to the number only when at least one digit follows its letter.
+    if (pos < text.size() && (text[pos] == 'e' || text[pos] == 'E')) {
+        std::size_t digitsAt = pos + 1;
+        if (digitsAt < text.size() && (text[digitsAt] == '+' || text[digitsAt] == '-'))
+            ++digitsAt;
+        const std::size_t exponentDigits = CountDigits(text, digitsAt);
+        if (exponentDigits > 0)
+            pos = digitsAt + exponentDigits;
+    }
+
+    const char *first = text.data() + start;
+    const char *last = text.data() + pos;
+    double magnitude = 0;
+    const auto [end, error] = std::from_chars(first, last, magnitude, std::chars_format::general);
+    if (error == std::errc::result_out_of_range) {
+        const std::string_view mantissa = text.substr(start, mantissaEnd - start);
+        const std::string_view exponent = text.substr(mantissaEnd, pos - mantissaEnd);
+        magnitude = Overflows(mantissa, exponent) ? std::numeric_limits<double>::infinity() : 0.0;
+    }
+    return negative ? -magnitude : magnitude;
+}
+
+std::string ShowNumber(double x)
+{
+    if (!std::isfinite(x))
+        return {};
+
+    // The exact value rounded to 4 decimals: at most a sign, 309 integer digits, the point and 4.
+    std::array<char, 320> buffer {};
+    const auto written =
+        std::to_chars(buffer.data(), buffer.data() + buffer.size(), x, std::chars_format::fixed, 4);
+    std::string_view fixed(buffer.data(), written.ptr - buffer.data());
+    const bool negative = fixed.front() == '-';
+    if (negative)
+        fixed.remove_prefix(1);
+
+    const std::size_t point = fixed.find('.');
+    std::string digits;
+    digits.reserve(fixed.size());
+    digits.append(fixed.substr(0, point)).append(fixed.substr(point + 1));
+
+    const std::size_t lead = digits.find_first_not_of('0');
+    if (lead == std::string::npos)
+        return "0";
+    // Decimal exponent of the first significant digit. Rounding to 4 decimals leaves it >= -4.
+    auto exponent = static_cast<int>(point) - 1 - static_cast<int>(lead);
+    digits.erase(0, lead);
+    StripTrailingZeros(digits);
+
+    constexpr std::size_t significant = 15;
+    if (digits.size() > significant) {
+        const char next = digits[significant];
+        const bool beyondHalf = digits.find_first_not_of('0', significant + 1) != std::string::npos;
+        const bool oddLast = (digits[significant - 1] - '0') % 2 == 1;
+        digits.resize(significant);
+        if (next > '5' || (next == '5' && (beyondHalf || oddLast))) {
+            if (!Increment(digits)) {
+                digits.insert(digits.begin(), '1');
+                digits.pop_back();
+                ++exponent;
+            }
+        }
+        StripTrailingZeros(digits);
+    }
+
+    std::string text;
+    if (negative)
+        text += '-';
+    // From 1e15 on the 15 digits no longer reach the units, so an exponent takes over.
+    if (exponent >= static_cast<int>(significant)) {
+        text += digits.front();
+        if (digits.size() > 1)
+            text.append(".").append(digits, 1);
+        text.append("e+").append(std::to_string(exponent));
+    } else if (exponent >= 0) {
+        const auto integerDigits = static_cast<std::size_t>(exponent) + 1;
+        if (digits.size() <= integerDigits) {
+            text.append(digits).append(integerDigits - digits.size(), '0');
+        } else {
+            text.append(digits, 0, integerDigits).append(".").append(digits, integerDigits);
+        }
+    } else {
+        text.append("0.").append(static_cast<std::size_t>(-exponent - 1), '0').append(digits);
+    }
+    return text;
+}
