@@ -1,0 +1,6 @@
+// The application object's name, version and look, shared by the program and its benchmarks.
+#pragma once
+
+// Gives the application its title and version and the widget style the windows are drawn for.
+// Call it once the QApplication exists.
+void SetUpApplication();

@@ -1,0 +1,205 @@
+// The main window in its designed state, and the calculate command.
+#include "form_main.h"
+
+#include "build_info.h"
+#include "flow/isentropic.h"
+#include "number_text.h"
+#include "ui/twips.h"
+#include "wrapping_button.h"
+
+#include <QAction>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QRadioButton>
+
+#include <limits>
+
+namespace {
+
+// The design was drawn for an 8 point sans serif; DejaVu Sans keeps every caption inside its
+// control at that size. The Greek labels are drawn as Unicode letters in the same family.
+QFont WindowFont(qreal points)
+{
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPointSizeF(points);
+    return font;
+}
+
+template<typename Widget>
+Widget *Place(Widget *widget, const char *name, const QRect &geometry)
+{
+    widget->setObjectName(QLatin1String(name));
+    widget->setGeometry(geometry);
+    return widget;
+}
+
+QLineEdit *NewBox(const QString &text, QWidget *frame, const char *name, const QRect &geometry)
+{
+    auto *box = Place(new QLineEdit(text, frame), name, geometry);
+    box->setMaxLength(std::numeric_limits<int>::max());
+    return box;
+}
+
+std::string BoxText(const QLineEdit *box)
+{
+    return box->text().toStdString();
+}
+
+// The leading digits matter most, so a result longer than its box shows from its start.
+void ShowResult(QLineEdit *box, double value)
+{
+    box->setText(QString::fromStdString(ShowNumber(value)));
+    box->setCursorPosition(0);
+}
+
+} // namespace
+
+Form_Main::Form_Main(QWidget *parent)
+    : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("Form_Main"));
+    setWindowTitle(QStringLiteral("VelmoricFlow Equations"));
+    setFont(WindowFont(8));
+
+    Mn_About = menuBar()->addAction(QStringLiteral("About"));
+    Mn_About->setObjectName(QStringLiteral("Mn_About"));
+
+    auto *client = new QWidget(this);
+    setCentralWidget(client);
+
+    // Each label is created before the box it reaches under, so the box is drawn above it.
+    Frame3 = Place(new QGroupBox(client), "Frame3", Twips(120, 120, 1215, 615));
+    Label5 =
+        Place(new QLabel(QStringLiteral("\u03b3 ="), Frame3), "Label5", Twips(120, 240, 495, 255));
+    Label5->setFont(WindowFont(8.25));
+    Text_gama = NewBox(QStringLiteral("1.4"), Frame3, "Text_gama", Twips(480, 240, 495, 285));
+
+    Frame4 = Place(new QGroupBox(QStringLiteral("Input Option"), client), "Frame4",
+                   Twips(120, 840, 1215, 1695));
+    Option_M =
+        Place(new QRadioButton(QStringLiteral("M"), Frame4), "Option_M", Twips(120, 360, 615, 255));
+    Option_PoP = Place(new QRadioButton(QStringLiteral("Po/P"), Frame4), "Option_PoP",
+                       Twips(120, 840, 735, 255));
+    Option_ToT = Place(new QRadioButton(QStringLiteral("To/T"), Frame4), "Option_ToT",
+                       Twips(120, 1320, 735, 195));
+
+    Frame1 = Place(new QGroupBox(client), "Frame1", Twips(1560, 120, 1575, 1815));
+    Label_M =
+        Place(new QLabel(QStringLiteral("M ="), Frame1), "Label_M", Twips(120, 240, 495, 255));
+    Text_M = NewBox(QStringLiteral("0"), Frame1, "Text_M", Twips(720, 240, 735, 285));
+    Label_RoR = Place(new QLabel(QStringLiteral("\u03c1o/\u03c1 ="), Frame1), "Label_RoR",
+                      Twips(120, 600, 615, 255));
+    Label_RoR->setFont(WindowFont(9));
+    Text_RoR = NewBox(QStringLiteral("1"), Frame1, "Text_RoR", Twips(720, 600, 735, 285));
+    Label_PoP =
+        Place(new QLabel(QStringLiteral("Po/P ="), Frame1), "Label_PoP", Twips(120, 960, 615, 255));
+    Text_PoP = NewBox(QStringLiteral("1"), Frame1, "Text_PoP", Twips(720, 960, 735, 285));
+    Label_ToT = Place(new QLabel(QStringLiteral("To/T ="), Frame1), "Label_ToT",
+                      Twips(120, 1320, 615, 255));
+    Text_ToT = NewBox(QStringLiteral("1"), Frame1, "Text_ToT", Twips(720, 1320, 735, 285));
+
+    Command1 = Place(new WrappingButton(QStringLiteral("Choose an input option"), client),
+                     "Command1", Twips(1560, 2040, 1575, 495));
+
+    // The tab order of the design, leaving out the controls that take no focus.
+    const std::array<QWidget *, 9> tabOrder = {Text_RoR, Text_ToT,   Text_gama,
+                                               Option_M, Option_PoP, Option_ToT,
+                                               Text_M,   Text_PoP,   Command1};
+    for (std::size_t i = 1; i < tabOrder.size(); ++i)
+        setTabOrder(tabOrder[i - 1], tabOrder[i]);
+    Text_RoR->setFocus();
+
+    const QSize clientSize = Twips(0, 0, 3315, 2730).size();
+    resize(clientSize.width(), clientSize.height() + menuBar()->sizeHint().height());
+
+    connect(Command1, &QPushButton::clicked, this, &Form_Main::Command1_Click);
+    connect(Mn_About, &QAction::triggered, this, &Form_Main::Mn_About_Click);
+}
+
+Form_Main::~Form_Main() = default;
+
+std::array<Form_Main::QuantityRow, 4> Form_Main::rows() const
+{
+    return {
+        {{Label_M, Text_M}, {Label_PoP, Text_PoP}, {Label_ToT, Text_ToT}, {Label_RoR, Text_RoR}}};
+}
+
+void Form_Main::Command1_Click()
+{
+    const bool chosenM = Option_M->isChecked();
+    const bool chosenPoP = Option_PoP->isChecked();
+    const bool chosenToT = Option_ToT->isChecked();
+    if (!chosenM && !chosenPoP && !chosenToT) {
+        showMessage(QStringLiteral("choose an input parameter"));
+        return;
+    }
+
+    gama = ReadNumber(BoxText(Text_gama));
+
+    const auto quantityRows = rows();
+    for (const QuantityRow &row : quantityRows)
+        row.label->setVisible(true);
+    for (const QuantityRow &row : quantityRows)
+        row.box->setVisible(true);
+
+    InputOption option = InputOption::M;
+    const QLineEdit *input = Text_M;
+    double known = 0;
+    flow::Result<double> mach = 0.0;
+    if (chosenM) {
+        known = M = ReadNumber(BoxText(Text_M));
+        mach = M;
+    } else if (chosenPoP) {
+        option = InputOption::PoP;
+        input = Text_PoP;
+        known = PoP = ReadNumber(BoxText(Text_PoP));
+        mach = flow::MachFromPoP(gama, PoP);
+    } else {
+        option = InputOption::ToT;
+        input = Text_ToT;
+        known = ToT = ReadNumber(BoxText(Text_ToT));
+        mach = flow::MachFromToT(gama, ToT);
+    }
+    if (!mach) {
+        reportFailure(mach.error(), option, input, known);
+        return;
+    }
+    M = *mach;
+
+    const flow::Result<flow::FlowState> state = flow::RatiosFromMach(gama, M);
+    if (!state) {
+        reportFailure(state.error(), option, input, known);
+        return;
+    }
+    ToT = state->ToT;
+    PoP = state->PoP;
+
+    ShowResult(Text_M, M);
+    ShowResult(Text_PoP, PoP);
+    ShowResult(Text_ToT, ToT);
+    ShowResult(Text_RoR, state->RoR);
+}
+
+// No result of an earlier click may stand beside the input as if it were its result, so the
+// three result boxes are emptied; the input and gamma stay as the user typed them.
+void Form_Main::reportFailure(flow::Failure failure, InputOption option, const QLineEdit *input,
+                              double known)
+{
+    for (const QuantityRow &row : rows()) {
+        if (row.box != input)
+            row.box->clear();
+    }
+    showMessage(QString::fromStdString(FailureMessage(failure, option, gama, known)));
+}
+
+void Form_Main::Mn_About_Click() { }
+
+void Form_Main::showMessage(const QString &text)
+{
+    QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(BuildInfo::ApplicationTitle), text,
+                    QMessageBox::Ok, this);
+    box.exec();
+}

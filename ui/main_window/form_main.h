@@ -1,0 +1,69 @@
+// The calculator's main window: its designed controls and the handlers of their events.
+#pragma once
+
+#include "failure_message.h"
+
+#include <QMainWindow>
+
+#include <array>
+
+class QAction;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QRadioButton;
+class WrappingButton;
+
+class Form_Main : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit Form_Main(QWidget *parent = nullptr);
+    ~Form_Main() override;
+
+    Form_Main(const Form_Main &) = delete;
+    Form_Main &operator=(const Form_Main &) = delete;
+
+private:
+    // A label and its text box; the handlers always take the rows in the order M, Po/P, To/T,
+    // rho_o/rho, which is not their order on screen.
+    struct QuantityRow
+    {
+        QLabel *label;
+        QLineEdit *box;
+    };
+    [[nodiscard]] std::array<QuantityRow, 4> rows() const;
+
+    void Command1_Click();
+    void Mn_About_Click();
+
+    void reportFailure(flow::Failure failure, InputOption option, const QLineEdit *input,
+                       double known);
+    void showMessage(const QString &text);
+
+    QGroupBox *Frame3;
+    QLabel *Label5;
+    QLineEdit *Text_gama;
+    QGroupBox *Frame4;
+    QRadioButton *Option_M;
+    QRadioButton *Option_PoP;
+    QRadioButton *Option_ToT;
+    QGroupBox *Frame1;
+    QLabel *Label_M;
+    QLineEdit *Text_M;
+    QLabel *Label_RoR;
+    QLineEdit *Text_RoR;
+    QLabel *Label_PoP;
+    QLineEdit *Text_PoP;
+    QLabel *Label_ToT;
+    QLineEdit *Text_ToT;
+    WrappingButton *Command1;
+    QAction *Mn_About;
+
+    // The numbers of the last calculation; each click writes them before it reads them.
+    double gama = 0;
+    double M = 0;
+    double ToT = 0;
+    double PoP = 0;
+};
