@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPalette>
 #include <QRadioButton>
 
 #include <limits>
@@ -47,6 +48,19 @@ std::string BoxText(const QLineEdit *box)
 {
     return box->text().toStdString();
 }
+
+// Only the palette changes, so fonts, frames and sizes stay as they are. The text colour is set
+// with the background so that the box stays readable under a dark desktop palette.
+void Paint(QLineEdit *box, const QColor &background)
+{
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::Base, background);
+    palette.setColor(QPalette::Text, Qt::black);
+    box->setPalette(palette);
+}
+
+constexpr QColor inputColour(255, 255, 255);
+constexpr QColor resultColour(200, 200, 200);
 
 // The leading digits matter most, so a result longer than its box shows from its start.
 void ShowResult(QLineEdit *box, double value)
@@ -115,6 +129,11 @@ Form_Main::Form_Main(QWidget *parent)
     const QSize clientSize = Twips(0, 0, 3315, 2730).size();
     resize(clientSize.width(), clientSize.height() + menuBar()->sizeHint().height());
 
+    // clicked, unlike toggled, comes again when the chosen option is clicked once more, and
+    // when an arrow key moves the choice within the group.
+    connect(Option_M, &QRadioButton::clicked, this, [this] { showInputForm(Text_M); });
+    connect(Option_PoP, &QRadioButton::clicked, this, [this] { showInputForm(Text_PoP); });
+    connect(Option_ToT, &QRadioButton::clicked, this, [this] { showInputForm(Text_ToT); });
     connect(Command1, &QPushButton::clicked, this, &Form_Main::Command1_Click);
     connect(Mn_About, &QAction::triggered, this, &Form_Main::Mn_About_Click);
 }
@@ -125,6 +144,19 @@ std::array<Form_Main::QuantityRow, 4> Form_Main::rows() const
 {
     return {
         {{Label_M, Text_M}, {Label_PoP, Text_PoP}, {Label_ToT, Text_ToT}, {Label_RoR, Text_RoR}}};
+}
+
+void Form_Main::showInputForm(QLineEdit *input)
+{
+    const auto quantityRows = rows();
+    for (const QuantityRow &row : quantityRows)
+        row.label->setVisible(row.box == input);
+    for (const QuantityRow &row : quantityRows)
+        row.box->setVisible(row.box == input);
+    input->setText(QStringLiteral(" "));
+    for (const QuantityRow &row : quantityRows)
+        Paint(row.box, row.box == input ? inputColour : resultColour);
+    Command1->setText(QStringLiteral("Input value then CLICK"));
 }
 
 void Form_Main::Command1_Click()

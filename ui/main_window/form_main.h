@@ -35,6 +35,9 @@ private:
     };
     [[nodiscard]] std::array<QuantityRow, 4> rows() const;
 
+    // The Click handler of each option button: the window becomes an input form for the
+    // quantity whose box is given.
+    void showInputForm(QLineEdit *input);
     void Command1_Click();
     void Mn_About_Click();
 

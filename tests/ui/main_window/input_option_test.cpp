@@ -1,0 +1,337 @@
+// Choosing the input quantity: the start, input and results looks and the moves between them.
+#include "tests/support/main_window_driver.h"
+#include "tests/support/quiet_offscreen.h"
+#include "ui/main_window/form_main.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+#include <QStyleFactory>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+struct Row
+{
+    const char *label;
+    const char *box;
+};
+
+// In the order the handlers take them.
+constexpr Row quantityRows[] = {{"Label_M", "Text_M"},
+                                {"Label_PoP", "Text_PoP"},
+                                {"Label_ToT", "Text_ToT"},
+                                {"Label_RoR", "Text_RoR"}};
+
+const QString chooseCaption = QStringLiteral("Choose an input option");
+const QString inputCaption = QStringLiteral("Input value then CLICK");
+
+QString ColourName(const QColor &colour)
+{
+    if (colour == QColor(255, 255, 255))
+        return QStringLiteral("white");
+    if (colour == QColor(200, 200, 200))
+        return QStringLiteral("grey");
+    return colour.name();
+}
+
+QString Shown(bool visible)
+{
+    return visible ? QStringLiteral("shown") : QStringLiteral("hidden");
+}
+
+// The window's look as one line per control, so that a comparison names what differs.
+QStringList LookOf(const MainWindowDriver &window)
+{
+    QStringList look;
+    for (const Row &row : quantityRows) {
+        const QLineEdit *box = window.box(row.box);
+        look << QStringLiteral("%1 %2").arg(row.label, Shown(window.label(row.label)->isVisible()));
+        look << QStringLiteral("%1 %2 %3")
+                    .arg(row.box, Shown(box->isVisible()),
+                         ColourName(box->palette().color(QPalette::Base)));
+    }
+    look << window.command()->text();
+    return look;
+}
+
+// inputBox: the box of the chosen quantity, or nullptr for the start look.
+QStringList ExpectedLook(const char *inputBox, bool allRowsShown)
+{
+    QStringList look;
+    for (const Row &row : quantityRows) {
+        const bool isInput = inputBox != nullptr && QByteArray(row.box) == inputBox;
+        const bool shown = allRowsShown || isInput;
+        const QString colour =
+            inputBox == nullptr || isInput ? QStringLiteral("white") : QStringLiteral("grey");
+        look << QStringLiteral("%1 %2").arg(row.label, Shown(shown));
+        look << QStringLiteral("%1 %2 %3").arg(row.box, Shown(shown), colour);
+    }
+    look << (inputBox == nullptr ? chooseCaption : inputCaption);
+    return look;
+}
+
+QStringList StartLook()
+{
+    return ExpectedLook(nullptr, true);
+}
+
+QStringList InputLook(const char *box)
+{
+    return ExpectedLook(box, false);
+}
+
+QStringList ResultsLook(const char *box)
+{
+    return ExpectedLook(box, true);
+}
+
+// The colour a box shows on screen, away from its frame and its text.
+QColor ScreenColour(QLineEdit *box)
+{
+    return box->grab().toImage().pixelColor(box->width() - 5, box->height() / 2);
+}
+
+} // namespace
+
+class InputOptionTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QuietOffscreenWarnings(); }
+    void init();
+    void cleanup();
+
+    void startLook();
+    void choosingAnOptionShowsItsInputForm_data();
+    void choosingAnOptionShowsItsInputForm();
+    void calculationShowsTheResultsLook_data();
+    void calculationShowsTheResultsLook();
+    void choosingAnotherOptionHidesTheOldRowAndKeepsItsText();
+    void clickingWithoutTyping();
+    void choosingTheChosenOptionAgainClearsItsBoxAgain();
+    void arrowKeysChooseWithinTheGroup();
+    void failedCalculationKeepsTheColours();
+    void paintingKeepsFontsFramesAndSizes();
+    void coloursShowOnScreenInEveryStyle_data();
+    void coloursShowOnScreenInEveryStyle();
+
+private:
+    std::unique_ptr<Form_Main> m_window;
+    std::unique_ptr<MainWindowDriver> m_driver;
+};
+
+void InputOptionTest::init()
+{
+    m_window = std::make_unique<Form_Main>();
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    m_driver = std::make_unique<MainWindowDriver>(m_window.get());
+}
+
+void InputOptionTest::cleanup()
+{
+    m_driver.reset();
+    m_window.reset();
+}
+
+void InputOptionTest::startLook()
+{
+    QCOMPARE(LookOf(*m_driver), StartLook());
+}
+
+void InputOptionTest::choosingAnOptionShowsItsInputForm_data()
+{
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<QString>("box");
+    QTest::newRow("M") << "Option_M"
+                       << "Text_M";
+    QTest::newRow("Po/P") << "Option_PoP"
+                          << "Text_PoP";
+    QTest::newRow("To/T") << "Option_ToT"
+                          << "Text_ToT";
+}
+
+void InputOptionTest::choosingAnOptionShowsItsInputForm()
+{
+    QFETCH(QString, option);
+    QFETCH(QString, box);
+    const QByteArray boxName = box.toLatin1();
+
+    const QStringList othersBefore = m_driver->results();
+    m_driver->choose(option.toLatin1().constData());
+
+    QCOMPARE(LookOf(*m_driver), InputLook(boxName.constData()));
+    QCOMPARE(m_driver->box(boxName.constData())->text(), QStringLiteral(" "));
+    QCOMPARE(m_driver->box("Text_gama")->text(), QStringLiteral("1.4"));
+    // The hidden boxes keep their texts.
+    const QStringList othersAfter = m_driver->results();
+    for (int i = 0; i < 4; ++i) {
+        if (QByteArray(quantityRows[i].box) != boxName)
+            QCOMPARE(othersAfter[i], othersBefore[i]);
+    }
+}
+
+void InputOptionTest::calculationShowsTheResultsLook_data()
+{
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<QStringList>("results");
+    QTest::newRow("M") << "Option_M"
+                       << "Text_M"
+                       << "1" << QStringList {"1", "1.8929", "1.2", "1.5774"};
+    QTest::newRow("Po/P") << "Option_PoP"
+                          << "Text_PoP"
+                          << "2" << QStringList {"1.0465", "2", "1.219", "1.6407"};
+    QTest::newRow("To/T") << "Option_ToT"
+                          << "Text_ToT"
+                          << "2" << QStringList {"2.2361", "11.3137", "2", "5.6569"};
+}
+
+void InputOptionTest::calculationShowsTheResultsLook()
+{
+    QFETCH(QString, option);
+    QFETCH(QString, box);
+    QFETCH(QString, input);
+    QFETCH(QStringList, results);
+    const QByteArray boxName = box.toLatin1();
+
+    m_driver->choose(option.toLatin1().constData());
+    m_driver->type(boxName.constData(), input);
+    QVERIFY(!m_driver->calculate().shown);
+    QCOMPARE(LookOf(*m_driver), ResultsLook(boxName.constData()));
+    QCOMPARE(m_driver->results(), results);
+
+    // A new value in the same box: the other three are overwritten, the look stays.
+    m_driver->type(boxName.constData(), QStringLiteral("1"));
+    QVERIFY(!m_driver->calculate().shown);
+    QCOMPARE(LookOf(*m_driver), ResultsLook(boxName.constData()));
+}
+
+void InputOptionTest::choosingAnotherOptionHidesTheOldRowAndKeepsItsText()
+{
+    m_driver->choose("Option_PoP");
+    m_driver->type("Text_PoP", QStringLiteral("3"));
+    m_driver->choose("Option_M");
+
+    QCOMPARE(LookOf(*m_driver), InputLook("Text_M"));
+    QCOMPARE(m_driver->box("Text_PoP")->text(), QStringLiteral("3"));
+    QCOMPARE(m_driver->box("Text_M")->text(), QStringLiteral(" "));
+    QVERIFY(!m_driver->option("Option_PoP")->isChecked());
+
+    // Calculating shows the old Po/P text no more: it is overwritten at once.
+    QVERIFY(!m_driver->calculate().shown);
+    QCOMPARE(m_driver->results(), QStringList({"0", "1", "1", "1"}));
+    QCOMPARE(LookOf(*m_driver), ResultsLook("Text_M"));
+}
+
+void InputOptionTest::clickingWithoutTyping()
+{
+    m_driver->choose("Option_M");
+    QVERIFY(!m_driver->calculate().shown);
+    QCOMPARE(m_driver->results(), QStringList({"0", "1", "1", "1"}));
+
+    // With Po/P chosen, the blank reads as 0 and there is no Mach number for it.
+    m_driver->choose("Option_PoP");
+    const CaughtMessage message = m_driver->calculate();
+    QVERIFY(message.shown);
+    QVERIFY2(message.text.contains(QStringLiteral("Po/P must be at least 1")),
+             qPrintable(message.text));
+    QCOMPARE(m_driver->box("Text_PoP")->text(), QStringLiteral(" "));
+}
+
+void InputOptionTest::choosingTheChosenOptionAgainClearsItsBoxAgain()
+{
+    m_driver->choose("Option_ToT");
+    m_driver->type("Text_ToT", QStringLiteral("2"));
+    QVERIFY(!m_driver->calculate().shown);
+    QCOMPARE(LookOf(*m_driver), ResultsLook("Text_ToT"));
+
+    m_driver->choose("Option_ToT");
+    QVERIFY(m_driver->option("Option_ToT")->isChecked());
+    QCOMPARE(m_driver->box("Text_ToT")->text(), QStringLiteral(" "));
+    QCOMPARE(LookOf(*m_driver), InputLook("Text_ToT"));
+}
+
+void InputOptionTest::arrowKeysChooseWithinTheGroup()
+{
+    m_driver->choose("Option_M");
+    QRadioButton *optionM = m_driver->option("Option_M");
+    optionM->setFocus();
+    QTest::keyClick(optionM, Qt::Key_Down);
+    QVERIFY(m_driver->option("Option_PoP")->isChecked());
+    QCOMPARE(LookOf(*m_driver), InputLook("Text_PoP"));
+    QCOMPARE(m_driver->box("Text_PoP")->text(), QStringLiteral(" "));
+}
+
+void InputOptionTest::failedCalculationKeepsTheColours()
+{
+    m_driver->choose("Option_ToT");
+    m_driver->type("Text_ToT", QStringLiteral("0.5"));
+    QVERIFY(m_driver->calculate().shown);
+    QCOMPARE(LookOf(*m_driver), ResultsLook("Text_ToT"));
+    QCOMPARE(m_driver->results(), QStringList({"", "", "0.5", ""}));
+}
+
+void InputOptionTest::paintingKeepsFontsFramesAndSizes()
+{
+    struct Before
+    {
+        QFont font;
+        QRect geometry;
+        bool frame;
+    };
+    std::vector<Before> before;
+    for (const Row &row : quantityRows) {
+        const QLineEdit *box = m_driver->box(row.box);
+        before.push_back({box->font(), box->geometry(), box->hasFrame()});
+    }
+    m_driver->choose("Option_PoP");
+    m_driver->type("Text_PoP", QStringLiteral("2"));
+    QVERIFY(!m_driver->calculate().shown);
+    for (std::size_t i = 0; i < before.size(); ++i) {
+        const QLineEdit *box = m_driver->box(quantityRows[i].box);
+        QCOMPARE(box->font(), before[i].font);
+        QCOMPARE(box->geometry(), before[i].geometry);
+        QCOMPARE(box->hasFrame(), before[i].frame);
+        QCOMPARE(box->styleSheet(), QString());
+    }
+}
+
+void InputOptionTest::coloursShowOnScreenInEveryStyle_data()
+{
+    QTest::addColumn<QString>("style");
+    for (const QString &key : QStyleFactory::keys())
+        QTest::newRow(qPrintable(key)) << key;
+}
+
+void InputOptionTest::coloursShowOnScreenInEveryStyle()
+{
+    QFETCH(QString, style);
+    const QString previous = QApplication::style()->name();
+    QApplication::setStyle(style);
+
+    m_driver->choose("Option_M");
+    m_driver->type("Text_M", QStringLiteral("1"));
+    QVERIFY(!m_driver->calculate().shown);
+    const QColor white(255, 255, 255);
+    const QColor grey(200, 200, 200);
+    QCOMPARE(ScreenColour(m_driver->box("Text_M")), white);
+    for (const char *name : {"Text_PoP", "Text_ToT", "Text_RoR"})
+        QCOMPARE(ScreenColour(m_driver->box(name)), grey);
+    // Dark text on both, whatever the desktop's palette.
+    for (const Row &row : quantityRows)
+        QCOMPARE(m_driver->box(row.box)->palette().color(QPalette::Text), QColor(Qt::black));
+
+    QApplication::setStyle(previous);
+}
+
+QTEST_MAIN(InputOptionTest)
+#include "input_option_test.moc"
