@@ -12,7 +12,7 @@ void QuietOffscreenWarnings()
 {
     previousHandler = qInstallMessageHandler(
         [](QtMsgType type, const QMessageLogContext &context, const QString &message) {
-            if (message.contains(QLatin1String("does not support propagateSizeHints")))
+            if (message.startsWith(QLatin1String("This plugin does not support")))
                 return;
             previousHandler(type, context, message);
         });

@@ -1,6 +1,6 @@
-// Keeps the offscreen platform's size-hint notices out of the widget tests' logs.
+// Keeps the offscreen platform's notices about window-manager features out of the tests' logs.
 #pragma once
 
-// Drops the offscreen platform's notice that it cannot pass size hints to a window manager;
-// every other message still reaches Qt Test. Call it from initTestCase().
+// Drops the offscreen platform's notices that it cannot pass size hints or stacking order to a
+// window manager; every other message still reaches Qt Test. Call it from initTestCase().
 void QuietOffscreenWarnings();

@@ -4,6 +4,7 @@
 #include "build_info.h"
 #include "flow/isentropic.h"
 #include "number_text.h"
+#include "ui/about_window/form_about.h"
 #include "ui/twips.h"
 #include "wrapping_button.h"
 
@@ -227,7 +228,17 @@ void Form_Main::reportFailure(flow::Failure failure, InputOption option, const Q
     showMessage(QString::fromStdString(FailureMessage(failure, option, gama, known)));
 }
 
-void Form_Main::Mn_About_Click() { }
+void Form_Main::Mn_About_Click()
+{
+    if (!m_about)
+        m_about = std::make_unique<Form_About>();
+    // One window however often it is chosen: an open one comes to the front, a closed or
+    // minimized one shows again.
+    m_about->setWindowState(m_about->windowState() & ~Qt::WindowMinimized);
+    m_about->show();
+    m_about->raise();
+    m_about->activateWindow();
+}
 
 void Form_Main::showMessage(const QString &text)
 {

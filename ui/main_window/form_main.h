@@ -6,7 +6,9 @@
 #include <QMainWindow>
 
 #include <array>
+#include <memory>
 
+class Form_About;
 class QAction;
 class QGroupBox;
 class QLabel;
@@ -63,6 +65,8 @@ private:
     QLineEdit *Text_ToT;
     WrappingButton *Command1;
     QAction *Mn_About;
+    // Created on first use and kept for the rest of the run.
+    std::unique_ptr<Form_About> m_about;
 
     // The numbers of the last calculation; each click writes them before it reads them.
     double gama = 0;

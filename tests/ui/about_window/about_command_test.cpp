@@ -1,0 +1,158 @@
+// The About command of the main window: one About window per run, modeless, without an owner.
+#include "tests/support/main_window_driver.h"
+#include "tests/support/quiet_offscreen.h"
+#include "ui/about_window/form_about.h"
+#include "ui/main_window/form_main.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMenuBar>
+#include <QPointer>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+
+namespace {
+
+QList<Form_About *> AboutWindows()
+{
+    QList<Form_About *> windows;
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (auto *about = qobject_cast<Form_About *>(widget))
+            windows << about;
+    }
+    return windows;
+}
+
+} // namespace
+
+class AboutCommandTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QuietOffscreenWarnings(); }
+    void init();
+    void cleanup();
+
+    void noAboutWindowUntilChosen();
+    void clickOnTheBarShowsItAtOnce();
+    void oneWindowHoweverOftenChosen();
+    void showsAgainAfterItWasClosed();
+    void mainWindowStillCalculatesWhileItIsOpen();
+    void closingTheMainWindowEndsTheRun();
+
+private:
+    void chooseAbout();
+
+    std::unique_ptr<Form_Main> m_window;
+    std::unique_ptr<MainWindowDriver> m_driver;
+};
+
+void AboutCommandTest::init()
+{
+    m_window = std::make_unique<Form_Main>();
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    m_driver = std::make_unique<MainWindowDriver>(m_window.get());
+}
+
+void AboutCommandTest::cleanup()
+{
+    m_driver.reset();
+    m_window.reset();
+    QCOMPARE(AboutWindows().size(), 0);
+}
+
+void AboutCommandTest::chooseAbout()
+{
+    QMenuBar *bar = m_window->menuBar();
+    QAction *about = bar->actions().front();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(about).center());
+}
+
+void AboutCommandTest::noAboutWindowUntilChosen()
+{
+    QCOMPARE(AboutWindows().size(), 0);
+}
+
+void AboutCommandTest::clickOnTheBarShowsItAtOnce()
+{
+    chooseAbout();
+    QCOMPARE(QApplication::activePopupWidget(), nullptr);
+    QCOMPARE(AboutWindows().size(), 1);
+    Form_About *about = AboutWindows().front();
+    QVERIFY(QTest::qWaitForWindowExposed(about));
+    QCOMPARE(about->parentWidget(), nullptr);
+    QCOMPARE(about->windowModality(), Qt::NonModal);
+}
+
+void AboutCommandTest::oneWindowHoweverOftenChosen()
+{
+    for (int i = 0; i < 5; ++i)
+        chooseAbout();
+    QCOMPARE(AboutWindows().size(), 1);
+    QVERIFY(AboutWindows().front()->isVisible());
+
+    // Minimized, it comes back rather than a second one opening.
+    Form_About *about = AboutWindows().front();
+    about->showMinimized();
+    chooseAbout();
+    QCOMPARE(AboutWindows().size(), 1);
+    QVERIFY(!about->isMinimized());
+    QVERIFY(about->isVisible());
+}
+
+void AboutCommandTest::showsAgainAfterItWasClosed()
+{
+    chooseAbout();
+    QPointer<Form_About> about = AboutWindows().front();
+    QVERIFY(about->close());
+    QVERIFY(!about->isVisible());
+    QVERIFY(about != nullptr);
+
+    chooseAbout();
+    QCOMPARE(AboutWindows().size(), 1);
+    QCOMPARE(AboutWindows().front(), about.data());
+    QVERIFY(about->isVisible());
+    QCOMPARE(about->windowTitle(), QStringLiteral("About"));
+    QCOMPARE(about->findChildren<QWidget *>().size(), 6);
+}
+
+void AboutCommandTest::mainWindowStillCalculatesWhileItIsOpen()
+{
+    chooseAbout();
+    QVERIFY(AboutWindows().front()->isVisible());
+    m_driver->choose("Option_M");
+    m_driver->type("Text_M", QStringLiteral("2"));
+    QVERIFY(!m_driver->calculate().shown);
+    QCOMPARE(m_driver->results(), QStringList({"2", "7.8244", "1.8", "4.3469"}));
+    QVERIFY(AboutWindows().front()->isVisible());
+}
+
+void AboutCommandTest::closingTheMainWindowEndsTheRun()
+{
+    chooseAbout();
+    QPointer<Form_About> about = AboutWindows().front();
+    QVERIFY(about->isVisible());
+
+    // The open About window does not keep the event loop running ...
+    bool timedOut = false;
+    QTimer::singleShot(0, m_window.get(), [this] { m_window->close(); });
+    QTimer::singleShot(5000, qApp, [&timedOut] {
+        timedOut = true;
+        QCoreApplication::quit();
+    });
+    QApplication::exec();
+    QVERIFY(!timedOut);
+    QVERIFY(!m_window->isVisible());
+
+    // ... and goes with the main window when the run ends.
+    m_driver.reset();
+    m_window.reset();
+    QVERIFY(about.isNull());
+}
+
+QTEST_MAIN(AboutCommandTest)
+#include "about_command_test.moc"
