@@ -1,0 +1,40 @@
+#!/bin/sh
+# The installed program, desktop entry, AppStream metainfo and icons, as a desktop sees them.
+# Usage: installed_files_test.sh BUILD_DIR APP_ID APPLICATION_NAME
+set -eu
+build=$1
+id=$2
+name=$3
+
+stage=$(mktemp -d)
+trap 'rm -rf "$stage"' EXIT
+DESTDIR="$stage" cmake --install "$build" --prefix /usr >/dev/null
+share="$stage/usr/share"
+desktop="$share/applications/$id.desktop"
+fail() { echo "FAIL: $*"; exit 1; }
+
+# desktop-file-validate exits 0 on hints too: clean means it prints nothing.
+report=$(desktop-file-validate "$desktop" 2>&1) || fail "$report"
+[ -z "$report" ] || fail "desktop-file-validate: $report"
+
+report=$(appstreamcli validate --no-net --pedantic "$share/metainfo/$id.metainfo.xml" 2>&1) ||
+    fail "$report"
+[ "$report" = "✔ Validation was successful." ] || fail "appstreamcli: $report"
+
+# The window's WM_CLASS is the application name, so the desktop groups it with its entry.
+grep -qx "StartupWMClass=$name" "$desktop" || fail "StartupWMClass is not $name"
+grep -qx "Icon=$id" "$desktop" || fail "Icon is not $id"
+exec=$(sed -n 's/^Exec=//p' "$desktop")
+[ -x "$stage/usr/bin/$exec" ] || fail "Exec=$exec is not an installed program"
+
+icons="$share/icons/hicolor"
+[ -s "$icons/scalable/apps/$id.svg" ] || fail "no scalable icon"
+for size in 48 128; do
+    png="$icons/${size}x${size}/apps/$id.png"
+    # A PNG's width and height are the big-endian words at bytes 16 and 20.
+    dimensions=$(od -An -tu1 -j16 -N8 "$png" | tr -s ' ')
+    [ "$dimensions" = " 0 0 0 $size 0 0 0 $size" ] || fail "$png is not $size x $size"
+done
+
+[ -s "$share/man/man1/$exec.1.gz" ] || fail "no manual page"
+echo "installed files are valid"
