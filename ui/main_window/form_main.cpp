@@ -18,6 +18,7 @@
 #include <QRadioButton>
 
 #include <limits>
+#include <utility>
 
 namespace {
 
@@ -43,6 +44,21 @@ QLineEdit *NewBox(const QString &text, QWidget *frame, const char *name, const Q
     auto *box = Place(new QLineEdit(text, frame), name, geometry);
     box->setMaxLength(std::numeric_limits<int>::max());
     return box;
+}
+
+// Names a quantity's row in words: a tooltip for the label and the box, the box's name for
+// screen readers, and the label's spoken form where its caption is Greek.
+void Describe(QLabel *label, QLineEdit *box, const QString &fullName,
+              const QString &spokenLabel = {})
+{
+    QString tip = fullName;
+    tip.front() = tip.front().toUpper();
+    label->setBuddy(box);
+    label->setToolTip(tip);
+    box->setToolTip(tip);
+    box->setAccessibleName(fullName);
+    if (!spokenLabel.isEmpty())
+        label->setAccessibleName(spokenLabel);
 }
 
 std::string BoxText(const QLineEdit *box)
@@ -101,6 +117,12 @@ Form_Main::Form_Main(QWidget *parent)
     Option_ToT = Place(new QRadioButton(QStringLiteral("To/T"), Frame4), "Option_ToT",
                        Twips(120, 1320, 735, 195));
 
+    // To/T is 13 pixels high by design, a pixel less than Fusion's indicator: the indicators
+    // shrink to fit, so that no circle is cut off on denser screens.
+    for (QRadioButton *option : {Option_M, Option_PoP, Option_ToT}) {
+        option->setStyleSheet(
+            QStringLiteral("QRadioButton::indicator { width: 13px; height: 13px; }"));
+    }
     Frame1 = Place(new QGroupBox(client), "Frame1", Twips(1560, 120, 1575, 1815));
     Label_M =
         Place(new QLabel(QStringLiteral("M ="), Frame1), "Label_M", Twips(120, 240, 495, 255));
@@ -119,6 +141,17 @@ Form_Main::Form_Main(QWidget *parent)
     Command1 = Place(new WrappingButton(QStringLiteral("Choose an input option"), client),
                      "Command1", Twips(1560, 2040, 1575, 495));
 
+    Describe(Label5, Text_gama, QStringLiteral("ratio of specific heats gamma"),
+             QStringLiteral("gamma ="));
+    Describe(Label_M, Text_M, QStringLiteral("Mach number"));
+    Describe(Label_RoR, Text_RoR, QStringLiteral("stagnation to static density ratio"),
+             QStringLiteral("rho o over rho ="));
+    Describe(Label_PoP, Text_PoP, QStringLiteral("stagnation to static pressure ratio"));
+    Describe(Label_ToT, Text_ToT, QStringLiteral("stagnation to static temperature ratio"));
+    Option_M->setToolTip(QStringLiteral("Give the Mach number"));
+    Option_PoP->setToolTip(QStringLiteral("Give the stagnation to static pressure ratio"));
+    Option_ToT->setToolTip(QStringLiteral("Give the stagnation to static temperature ratio"));
+
     // The tab order of the design, leaving out the controls that take no focus.
     const std::array<QWidget *, 9> tabOrder = {Text_RoR, Text_ToT,   Text_gama,
                                                Option_M, Option_PoP, Option_ToT,
@@ -130,12 +163,22 @@ Form_Main::Form_Main(QWidget *parent)
     const QSize clientSize = Twips(0, 0, 3315, 2730).size();
     resize(clientSize.width(), clientSize.height() + menuBar()->sizeHint().height());
 
-    // clicked, unlike toggled, comes again when the chosen option is clicked once more, and
-    // when an arrow key moves the choice within the group.
-    connect(Option_M, &QRadioButton::clicked, this, [this] { showInputForm(Text_M); });
-    connect(Option_PoP, &QRadioButton::clicked, this, [this] { showInputForm(Text_PoP); });
-    connect(Option_ToT, &QRadioButton::clicked, this, [this] { showInputForm(Text_ToT); });
+    // An option is chosen when it turns on, whether by mouse, by arrow keys or by an assistive
+    // tool's toggle action (which emits no clicked). Clicking the chosen option again changes
+    // nothing, so its box keeps what was typed.
+    const std::array<std::pair<QRadioButton *, QLineEdit *>, 3> options = {
+        {{Option_M, Text_M}, {Option_PoP, Text_PoP}, {Option_ToT, Text_ToT}}};
+    for (const auto &[option, input] : options) {
+        connect(option, &QRadioButton::toggled, this, [this, input = input](bool chosen) {
+            if (chosen)
+                showInputForm(input);
+        });
+    }
     connect(Command1, &QPushButton::clicked, this, &Form_Main::Command1_Click);
+    // Enter in any box is a click on the button, the window's default one.
+    Command1->setDefault(true);
+    for (QLineEdit *box : {Text_gama, Text_M, Text_PoP, Text_ToT, Text_RoR})
+        connect(box, &QLineEdit::returnPressed, Command1, &QPushButton::click);
     connect(Mn_About, &QAction::triggered, this, &Form_Main::Mn_About_Click);
 }
 

@@ -37,7 +37,7 @@ private:
     };
     [[nodiscard]] std::array<QuantityRow, 4> rows() const;
 
-    // The Click handler of each option button: the window becomes an input form for the
+    // The handler of an option button turning on: the window becomes an input form for the
     // quantity whose box is given.
     void showInputForm(QLineEdit *input);
     void Command1_Click();

@@ -222,6 +222,9 @@ void FormMainTest::captionsFitTheirControls()
         const QFontMetrics metrics(option->font());
         QVERIFY2(metrics.horizontalAdvance(option->text()) <= room.width(),
                  qPrintable(option->objectName()));
+        const QRect indicator =
+            option->style()->subElementRect(QStyle::SE_RadioButtonIndicator, &style, option);
+        QVERIFY2(option->rect().contains(indicator), qPrintable(option->objectName()));
         QVERIFY2(metrics.height() <= option->height(), qPrintable(option->objectName()));
     }
     auto *frame4 = m_window->findChild<QGroupBox *>(QStringLiteral("Frame4"));

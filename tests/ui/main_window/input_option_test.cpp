@@ -3,6 +3,8 @@
 #include "tests/support/quiet_offscreen.h"
 #include "ui/main_window/form_main.h"
 
+#include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -12,6 +14,8 @@
 #include <QStyleFactory>
 #include <QTest>
 
+#include <algorithm>
+#include <cmath>
 #include <memory>
 
 namespace {
@@ -91,6 +95,21 @@ QStringList ResultsLook(const char *box)
     return ExpectedLook(box, true);
 }
 
+// WCAG's contrast ratio between two colours: 4.5 or more is comfortable to read.
+qreal Contrast(const QColor &a, const QColor &b)
+{
+    const auto luminance = [](const QColor &colour) {
+        const auto channel = [](qreal c) {
+            return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * channel(colour.redF()) + 0.7152 * channel(colour.greenF())
+            + 0.0722 * channel(colour.blueF());
+    };
+    const qreal la = luminance(a);
+    const qreal lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
 // The colour a box shows on screen, away from its frame and its text.
 QColor ScreenColour(QLineEdit *box)
 {
@@ -115,10 +134,12 @@ private slots:
     void calculationShowsTheResultsLook();
     void choosingAnotherOptionHidesTheOldRowAndKeepsItsText();
     void clickingWithoutTyping();
-    void choosingTheChosenOptionAgainClearsItsBoxAgain();
+    void choosingTheChosenOptionAgainChangesNothing();
+    void assistiveToggleChoosesAnOption();
     void arrowKeysChooseWithinTheGroup();
     void failedCalculationKeepsTheColours();
     void paintingKeepsFontsFramesAndSizes();
+    void boxesStayReadableUnderADarkPalette();
     void coloursShowOnScreenInEveryStyle_data();
     void coloursShowOnScreenInEveryStyle();
 
@@ -247,17 +268,30 @@ void InputOptionTest::clickingWithoutTyping()
     QCOMPARE(m_driver->box("Text_PoP")->text(), QStringLiteral(" "));
 }
 
-void InputOptionTest::choosingTheChosenOptionAgainClearsItsBoxAgain()
+void InputOptionTest::choosingTheChosenOptionAgainChangesNothing()
 {
     m_driver->choose("Option_ToT");
     m_driver->type("Text_ToT", QStringLiteral("2"));
     QVERIFY(!m_driver->calculate().shown);
     QCOMPARE(LookOf(*m_driver), ResultsLook("Text_ToT"));
 
+    // A radio button that is on stays on and raises no new choice.
     m_driver->choose("Option_ToT");
     QVERIFY(m_driver->option("Option_ToT")->isChecked());
-    QCOMPARE(m_driver->box("Text_ToT")->text(), QStringLiteral(" "));
-    QCOMPARE(LookOf(*m_driver), InputLook("Text_ToT"));
+    QCOMPARE(m_driver->box("Text_ToT")->text(), QStringLiteral("2"));
+    QCOMPARE(LookOf(*m_driver), ResultsLook("Text_ToT"));
+}
+
+void InputOptionTest::assistiveToggleChoosesAnOption()
+{
+    QAccessibleInterface *accessible =
+        QAccessible::queryAccessibleInterface(m_driver->option("Option_PoP"));
+    QVERIFY(accessible != nullptr && accessible->actionInterface() != nullptr);
+    const QStringList actions = accessible->actionInterface()->actionNames();
+    QVERIFY(!actions.isEmpty());
+    accessible->actionInterface()->doAction(actions.front());
+    QVERIFY(m_driver->option("Option_PoP")->isChecked());
+    QCOMPARE(LookOf(*m_driver), InputLook("Text_PoP"));
 }
 
 void InputOptionTest::arrowKeysChooseWithinTheGroup()
@@ -303,6 +337,33 @@ void InputOptionTest::paintingKeepsFontsFramesAndSizes()
         QCOMPARE(box->hasFrame(), before[i].frame);
         QCOMPARE(box->styleSheet(), QString());
     }
+}
+
+void InputOptionTest::boxesStayReadableUnderADarkPalette()
+{
+    const QPalette previous = QApplication::palette();
+    QPalette dark = previous;
+    dark.setColor(QPalette::Window, QColor(53, 53, 53));
+    dark.setColor(QPalette::WindowText, Qt::white);
+    dark.setColor(QPalette::Base, QColor(35, 35, 35));
+    dark.setColor(QPalette::Text, Qt::white);
+    QApplication::setPalette(dark);
+
+    const auto expectReadable = [this] {
+        for (const Row &row : quantityRows) {
+            const QPalette palette = m_driver->box(row.box)->palette();
+            QVERIFY2(Contrast(palette.color(QPalette::Text), palette.color(QPalette::Base)) >= 4.5,
+                     row.box);
+        }
+    };
+    expectReadable(); // the desktop's own colours at start
+    m_driver->choose("Option_ToT");
+    m_driver->type("Text_ToT", QStringLiteral("2"));
+    QVERIFY(!m_driver->calculate().shown);
+    expectReadable(); // white and grey, with dark text
+    QCOMPARE(m_driver->box("Text_ToT")->palette().color(QPalette::Base), QColor(255, 255, 255));
+
+    QApplication::setPalette(previous);
 }
 
 void InputOptionTest::coloursShowOnScreenInEveryStyle_data()
