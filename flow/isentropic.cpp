@@ -122,4 +122,16 @@ Result<FlowState> RatiosFromMach(double gama, double M)
     return s.finish(FlowState {M, ToT, PoP, RoR});
 }
 
+Result<FlowState> Calculate(double gama, Known known, double value)
+{
+    Result<double> M = value;
+    if (known == Known::PoP)
+        M = MachFromPoP(gama, value);
+    else if (known == Known::ToT)
+        M = MachFromToT(gama, value);
+    if (!M)
+        return M.error();
+    return RatiosFromMach(gama, *M);
+}
+
 } // namespace flow

@@ -14,6 +14,14 @@ struct FlowState
     double RoR; // stagnation to static density ratio, rho_o/rho
 };
 
+// The quantity a calculation starts from.
+enum class Known
+{
+    M,
+    PoP,
+    ToT
+};
+
 // Why a calculation has no finite real result. The first step that goes wrong decides.
 enum class Failure
 {
@@ -61,5 +69,10 @@ private:
 // ToT = 1 + (gama - 1)/2 * M * M, PoP = ToT^(gama/(gama - 1)), RoR = ToT^(1/(gama - 1)).
 // The returned M is the given one, sign included.
 [[nodiscard]] Result<FlowState> RatiosFromMach(double gama, double M);
+
+// A whole calculation in its two stages: the Mach number is the known value itself or comes
+// from MachFromPoP or MachFromToT; RatiosFromMach then gives the rest. A known ratio is thus
+// replaced by its value recomputed from M (the two agree to rounding).
+[[nodiscard]] Result<FlowState> Calculate(double gama, Known known, double value);
 
 } // namespace flow

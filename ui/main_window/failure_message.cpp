@@ -7,14 +7,14 @@
 
 namespace {
 
-const char *QuantityName(InputOption option)
+const char *QuantityName(flow::Known known)
 {
-    switch (option) {
-    case InputOption::M:
+    switch (known) {
+    case flow::Known::M:
         return "M";
-    case InputOption::PoP:
+    case flow::Known::PoP:
         return "Po/P";
-    case InputOption::ToT:
+    case flow::Known::ToT:
         return "To/T";
     }
     return "";
@@ -29,19 +29,19 @@ std::string Exact(double x)
     return {buffer.data(), written.ptr};
 }
 
-std::string NegativeSquareRoot(InputOption option, double gama, double known)
+std::string NegativeSquareRoot(flow::Known known, double gama, double value)
 {
-    const std::string name = QuantityName(option);
-    std::string text = "No Mach number gives " + name + " = " + Exact(known)
+    const std::string name = QuantityName(known);
+    std::string text = "No Mach number gives " + name + " = " + Exact(value)
         + " with \u03b3 = " + Exact(gama) + ": it would take the square root of a negative number.";
-    if (option == InputOption::ToT) {
+    if (known == flow::Known::ToT) {
         text += gama > 1 ? " To/T must be at least 1 when \u03b3 is above 1."
                          : " To/T must be at most 1 when \u03b3 is below 1.";
     } else if (gama > 1) {
         text += " Po/P must be at least 1 when \u03b3 is above 1.";
-    } else if (gama > 0 && known >= 0) {
+    } else if (gama > 0 && value >= 0) {
         text += " Po/P must be at least 1 when \u03b3 is between 0 and 1.";
-    } else if (gama < 0 && known >= 0) {
+    } else if (gama < 0 && value >= 0) {
         text += " Po/P must be at most 1 when \u03b3 is below 0.";
     }
     return text;
@@ -49,9 +49,9 @@ std::string NegativeSquareRoot(InputOption option, double gama, double known)
 
 } // namespace
 
-std::string FailureMessage(flow::Failure failure, InputOption option, double gama, double known)
+std::string FailureMessage(flow::Failure failure, flow::Known known, double gama, double value)
 {
-    const std::string name = QuantityName(option);
+    const std::string name = QuantityName(known);
     switch (failure) {
     case flow::Failure::DivisionByZero:
         if (gama == 1)
@@ -60,23 +60,23 @@ std::string FailureMessage(flow::Failure failure, InputOption option, double gam
         if (gama == 0)
             return "\u03b3 = 0 has no solution when Po/P is given: the exponent "
                    "(\u03b3 \u2212 1)/\u03b3 divides by \u03b3.";
-        return "With \u03b3 = " + Exact(gama) + ", " + name + " = " + Exact(known)
+        return "With \u03b3 = " + Exact(gama) + ", " + name + " = " + Exact(value)
             + " leads to zero raised to a negative power, which has no finite value.";
     case flow::Failure::NegativeSquareRoot:
-        return NegativeSquareRoot(option, gama, known);
+        return NegativeSquareRoot(known, gama, value);
     case flow::Failure::NegativePowerBase:
-        if (option == InputOption::PoP && known < 0)
+        if (known == flow::Known::PoP && value < 0)
             return "Po/P must not be negative: with \u03b3 = " + Exact(gama)
                 + " it is raised to the fractional power (\u03b3 \u2212 1)/\u03b3.";
-        return "With \u03b3 = " + Exact(gama) + ", " + name + " = " + Exact(known)
+        return "With \u03b3 = " + Exact(gama) + ", " + name + " = " + Exact(value)
             + " gives a negative To/T, and with this \u03b3 a negative To/T has no real Po/P or"
               " \u03c1o/\u03c1.";
     case flow::Failure::OutOfRange:
         if (!std::isfinite(gama))
             return "\u03b3 is too large a number for the calculator.";
-        if (!std::isfinite(known))
+        if (!std::isfinite(value))
             return name + " is too large a number for the calculator.";
-        return "With \u03b3 = " + Exact(gama) + ", " + name + " = " + Exact(known)
+        return "With \u03b3 = " + Exact(gama) + ", " + name + " = " + Exact(value)
             + " gives a result beyond the range of the calculator (about 1.8e308).";
     }
     return {};

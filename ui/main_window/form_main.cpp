@@ -2,6 +2,7 @@
 #include "form_main.h"
 
 #include "build_info.h"
+#include "failure_message.h"
 #include "flow/isentropic.h"
 #include "number_text.h"
 #include "ui/about_window/form_about.h"
@@ -213,7 +214,7 @@ void Form_Main::Command1_Click()
         return;
     }
 
-    gama = ReadNumber(BoxText(Text_gama));
+    const double gama = ReadNumber(BoxText(Text_gama));
 
     const auto quantityRows = rows();
     for (const QuantityRow &row : quantityRows)
@@ -221,54 +222,26 @@ void Form_Main::Command1_Click()
     for (const QuantityRow &row : quantityRows)
         row.box->setVisible(true);
 
-    InputOption option = InputOption::M;
-    const QLineEdit *input = Text_M;
-    double known = 0;
-    flow::Result<double> mach = 0.0;
-    if (chosenM) {
-        known = M = ReadNumber(BoxText(Text_M));
-        mach = M;
-    } else if (chosenPoP) {
-        option = InputOption::PoP;
-        input = Text_PoP;
-        known = PoP = ReadNumber(BoxText(Text_PoP));
-        mach = flow::MachFromPoP(gama, PoP);
-    } else {
-        option = InputOption::ToT;
-        input = Text_ToT;
-        known = ToT = ReadNumber(BoxText(Text_ToT));
-        mach = flow::MachFromToT(gama, ToT);
-    }
-    if (!mach) {
-        reportFailure(mach.error(), option, input, known);
-        return;
-    }
-    M = *mach;
-
-    const flow::Result<flow::FlowState> state = flow::RatiosFromMach(gama, M);
+    const auto [known, input] = chosenM ? std::pair {flow::Known::M, Text_M}
+        : chosenPoP                     ? std::pair {flow::Known::PoP, Text_PoP}
+                                        : std::pair {flow::Known::ToT, Text_ToT};
+    const double value = ReadNumber(BoxText(input));
+    const flow::Result<flow::FlowState> state = flow::Calculate(gama, known, value);
     if (!state) {
-        reportFailure(state.error(), option, input, known);
+        // No result of an earlier click may stand beside the input as if it were its result,
+        // so the three result boxes are emptied; the input and gamma stay as the user typed.
+        for (const QuantityRow &row : quantityRows) {
+            if (row.box != input)
+                row.box->clear();
+        }
+        showMessage(QString::fromStdString(FailureMessage(state.error(), known, gama, value)));
         return;
     }
-    ToT = state->ToT;
-    PoP = state->PoP;
 
-    ShowResult(Text_M, M);
-    ShowResult(Text_PoP, PoP);
-    ShowResult(Text_ToT, ToT);
+    ShowResult(Text_M, state->M);
+    ShowResult(Text_PoP, state->PoP);
+    ShowResult(Text_ToT, state->ToT);
     ShowResult(Text_RoR, state->RoR);
-}
-
-// No result of an earlier click may stand beside the input as if it were its result, so the
-// three result boxes are emptied; the input and gamma stay as the user typed them.
-void Form_Main::reportFailure(flow::Failure failure, InputOption option, const QLineEdit *input,
-                              double known)
-{
-    for (const QuantityRow &row : rows()) {
-        if (row.box != input)
-            row.box->clear();
-    }
-    showMessage(QString::fromStdString(FailureMessage(failure, option, gama, known)));
 }
 
 void Form_Main::Mn_About_Click()

@@ -1,8 +1,6 @@
 // The calculator's main window: its designed controls and the handlers of their events.
 #pragma once
 
-#include "failure_message.h"
-
 #include <QMainWindow>
 
 #include <array>
@@ -43,8 +41,6 @@ private:
     void Command1_Click();
     void Mn_About_Click();
 
-    void reportFailure(flow::Failure failure, InputOption option, const QLineEdit *input,
-                       double known);
     void showMessage(const QString &text);
 
     QGroupBox *Frame3;
@@ -67,10 +63,4 @@ private:
     QAction *Mn_About;
     // Created on first use and kept for the rest of the run.
     std::unique_ptr<Form_About> m_about;
-
-    // The numbers of the last calculation; each click writes them before it reads them.
-    double gama = 0;
-    double M = 0;
-    double ToT = 0;
-    double PoP = 0;
 };
