@@ -1,6 +1,7 @@
 // Choosing the input quantity: the start, input and results looks and the moves between them.
 #include "tests/support/main_window_driver.h"
 #include "tests/support/quiet_offscreen.h"
+#include "tests/support/window_look.h"
 #include "ui/main_window/form_main.h"
 
 #include <QAccessible>
@@ -19,81 +20,6 @@
 #include <memory>
 
 namespace {
-
-struct Row
-{
-    const char *label;
-    const char *box;
-};
-
-// In the order the handlers take them.
-constexpr Row quantityRows[] = {{"Label_M", "Text_M"},
-                                {"Label_PoP", "Text_PoP"},
-                                {"Label_ToT", "Text_ToT"},
-                                {"Label_RoR", "Text_RoR"}};
-
-const QString chooseCaption = QStringLiteral("Choose an input option");
-const QString inputCaption = QStringLiteral("Input value then CLICK");
-
-QString ColourName(const QColor &colour)
-{
-    if (colour == QColor(255, 255, 255))
-        return QStringLiteral("white");
-    if (colour == QColor(200, 200, 200))
-        return QStringLiteral("grey");
-    return colour.name();
-}
-
-QString Shown(bool visible)
-{
-    return visible ? QStringLiteral("shown") : QStringLiteral("hidden");
-}
-
-// The window's look as one line per control, so that a comparison names what differs.
-QStringList LookOf(const MainWindowDriver &window)
-{
-    QStringList look;
-    for (const Row &row : quantityRows) {
-        const QLineEdit *box = window.box(row.box);
-        look << QStringLiteral("%1 %2").arg(row.label, Shown(window.label(row.label)->isVisible()));
-        look << QStringLiteral("%1 %2 %3")
-                    .arg(row.box, Shown(box->isVisible()),
-                         ColourName(box->palette().color(QPalette::Base)));
-    }
-    look << window.command()->text();
-    return look;
-}
-
-// inputBox: the box of the chosen quantity, or nullptr for the start look.
-QStringList ExpectedLook(const char *inputBox, bool allRowsShown)
-{
-    QStringList look;
-    for (const Row &row : quantityRows) {
-        const bool isInput = inputBox != nullptr && QByteArray(row.box) == inputBox;
-        const bool shown = allRowsShown || isInput;
-        const QString colour =
-            inputBox == nullptr || isInput ? QStringLiteral("white") : QStringLiteral("grey");
-        look << QStringLiteral("%1 %2").arg(row.label, Shown(shown));
-        look << QStringLiteral("%1 %2 %3").arg(row.box, Shown(shown), colour);
-    }
-    look << (inputBox == nullptr ? chooseCaption : inputCaption);
-    return look;
-}
-
-QStringList StartLook()
-{
-    return ExpectedLook(nullptr, true);
-}
-
-QStringList InputLook(const char *box)
-{
-    return ExpectedLook(box, false);
-}
-
-QStringList ResultsLook(const char *box)
-{
-    return ExpectedLook(box, true);
-}
 
 // WCAG's contrast ratio between two colours: 4.5 or more is comfortable to read.
 qreal Contrast(const QColor &a, const QColor &b)
@@ -323,7 +249,7 @@ void InputOptionTest::paintingKeepsFontsFramesAndSizes()
         bool frame;
     };
     std::vector<Before> before;
-    for (const Row &row : quantityRows) {
+    for (const QuantityRowNames &row : quantityRows) {
         const QLineEdit *box = m_driver->box(row.box);
         before.push_back({box->font(), box->geometry(), box->hasFrame()});
     }
@@ -350,7 +276,7 @@ void InputOptionTest::boxesStayReadableUnderADarkPalette()
     QApplication::setPalette(dark);
 
     const auto expectReadable = [this] {
-        for (const Row &row : quantityRows) {
+        for (const QuantityRowNames &row : quantityRows) {
             const QPalette palette = m_driver->box(row.box)->palette();
             QVERIFY2(Contrast(palette.color(QPalette::Text), palette.color(QPalette::Base)) >= 4.5,
                      row.box);
@@ -388,7 +314,7 @@ void InputOptionTest::coloursShowOnScreenInEveryStyle()
     for (const char *name : {"Text_PoP", "Text_ToT", "Text_RoR"})
         QCOMPARE(ScreenColour(m_driver->box(name)), grey);
     // Dark text on both, whatever the desktop's palette.
-    for (const Row &row : quantityRows)
+    for (const QuantityRowNames &row : quantityRows)
         QCOMPARE(m_driver->box(row.box)->palette().color(QPalette::Text), QColor(Qt::black));
 
     QApplication::setStyle(previous);

@@ -1,0 +1,30 @@
+// The main window's look, as one line per row control plus the button's caption, so that a
+// comparison with the expected look names the control that differs.
+#pragma once
+
+#include <QStringList>
+
+#include <array>
+
+class MainWindowDriver;
+
+struct QuantityRowNames
+{
+    const char *label;
+    const char *box;
+};
+
+// In the order the handlers take them: M, Po/P, To/T, rho_o/rho.
+constexpr std::array<QuantityRowNames, 4> quantityRows = {{{"Label_M", "Text_M"},
+                                                           {"Label_PoP", "Text_PoP"},
+                                                           {"Label_ToT", "Text_ToT"},
+                                                           {"Label_RoR", "Text_RoR"}}};
+
+[[nodiscard]] QStringList LookOf(const MainWindowDriver &window);
+
+// At start: every row shown, every box white, "Choose an input option".
+[[nodiscard]] QStringList StartLook();
+// After choosing the quantity whose box is given: only its row, white; the others grey.
+[[nodiscard]] QStringList InputLook(const char *box);
+// After a calculation from that box: every row, the input white, the results grey.
+[[nodiscard]] QStringList ResultsLook(const char *box);
