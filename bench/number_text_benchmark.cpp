@@ -20,7 +20,12 @@ void ReadNumberShort(benchmark::State &state)
 BENCHMARK(ReadNumberShort);
 
 // The three ways a text grows long: digits of the number, blanks before it, junk after it.
-enum class Long { Digits, LeadingBlanks, TrailingJunk };
+enum class Long
+{
+    Digits,
+    LeadingBlanks,
+    TrailingJunk
+};
 
 template<Long kind>
 void ReadNumberLong(benchmark::State &state)
@@ -50,8 +55,9 @@ BENCHMARK_TEMPLATE(ReadNumberLong, Long::TrailingJunk)->Arg(1'000'000);
 
 void ShowNumberTypical(benchmark::State &state)
 {
-    const double numbers[] = {1.0, 1.892929158737854, 1.7999999999999998, 0.5, 2.23606797749979,
-                              123456789012.3456, 1e300};
+    const double numbers[] = {1.0,  1.892929158737854, 1.7999999999999998,
+                              0.5,  2.23606797749979,  123456789012.3456,
+                              1e300};
     for (auto _ : state) {
         for (double x : numbers)
             benchmark::DoNotOptimize(ShowNumber(x));

@@ -45,10 +45,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const flow::Result<flow::FlowState> state = flow::Calculate(gama, known, value);
     if (!state) {
         const flow::Failure failure = state.error();
-        FUZZ_REQUIRE(failure == flow::Failure::DivisionByZero
-                     || failure == flow::Failure::NegativeSquareRoot
-                     || failure == flow::Failure::NegativePowerBase
-                     || failure == flow::Failure::OutOfRange);
+        FUZZ_REQUIRE(
+            failure == flow::Failure::DivisionByZero || failure == flow::Failure::NegativeSquareRoot
+            || failure == flow::Failure::NegativePowerBase || failure == flow::Failure::OutOfRange);
         FUZZ_REQUIRE(!FailureMessage(failure, known, gama, value).empty());
         return 0;
     }

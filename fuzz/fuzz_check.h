@@ -7,7 +7,7 @@
 #define FUZZ_REQUIRE(condition)                                                                    \
     do {                                                                                           \
         if (!(condition)) {                                                                        \
-            std::fprintf(stderr, "%s:%d: property failed: %s\n", __FILE__, __LINE__, #condition); \
+            std::fprintf(stderr, "%s:%d: property failed: %s\n", __FILE__, __LINE__, #condition);  \
             std::abort();                                                                          \
         }                                                                                          \
     } while (false)
