@@ -6,7 +6,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
-#include <locale.h>
+#include <locale.h> // NOLINT(modernize-deprecated-headers): newlocale, strtod_l are POSIX
 #include <string>
 #include <string_view>
 
