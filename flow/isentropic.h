@@ -1,7 +1,7 @@
 // Isentropic relations of a perfect gas between the Mach number and the stagnation ratios.
 #pragma once
 
-#include <variant>
+#include <stdexcept>
 
 namespace flow {
 
@@ -32,28 +32,44 @@ enum class Failure
 };
 
 // Either a value or the failure that prevented it; the same shape as C++23's std::expected.
+// A value and one integer of status rather than a std::variant or a std::optional: those go
+// back to the caller through memory, partly written and read whole, which stalls every call;
+// a double and an integer return in registers.
 template<typename T>
 class Result
 {
 public:
+    // Implicit on purpose, so that an operation returns its value or its failure as it is.
     Result(T value)
-        : m_outcome(value)
-    { } // NOLINT(google-explicit-constructor)
+        : m_value(value)
+    { }
     Result(Failure failure)
-        : m_outcome(failure)
-    { } // NOLINT(google-explicit-constructor)
+        : m_status(1 + static_cast<unsigned>(failure))
+    { }
 
-    [[nodiscard]] bool has_value() const { return std::holds_alternative<T>(m_outcome); }
+    [[nodiscard]] bool has_value() const { return m_status == succeeded; }
     explicit operator bool() const { return has_value(); }
 
-    // Throw std::bad_variant_access when called on the wrong alternative.
-    [[nodiscard]] const T &value() const { return std::get<T>(m_outcome); }
-    [[nodiscard]] Failure error() const { return std::get<Failure>(m_outcome); }
+    // Throw std::logic_error when asked for what is not there.
+    [[nodiscard]] const T &value() const
+    {
+        if (!has_value())
+            throw std::logic_error("flow::Result: the calculation failed and has no value");
+        return m_value;
+    }
+    [[nodiscard]] Failure error() const
+    {
+        if (has_value())
+            throw std::logic_error("flow::Result: the calculation succeeded and has no failure");
+        return static_cast<Failure>(m_status - 1);
+    }
     const T &operator*() const { return value(); }
     const T *operator->() const { return &value(); }
 
 private:
-    std::variant<T, Failure> m_outcome;
+    static constexpr unsigned succeeded = 0;
+    T m_value {};
+    unsigned m_status = succeeded; // or 1 + the failure
 };
 
 // The operations below hold no state. Each double operation is done in a fixed order, so the
