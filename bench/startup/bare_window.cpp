@@ -1,0 +1,13 @@
+// The toolkit's floor: a bare Qt Widgets window, one QMainWindow with a QLabel.
+#include <QApplication>
+#include <QLabel>
+#include <QMainWindow>
+
+int main(int argc, char *argv[])
+{
+    QApplication application(argc, argv);
+    QMainWindow window;
+    window.setCentralWidget(new QLabel(QStringLiteral("Velmoric Flow Equations")));
+    window.show();
+    return QApplication::exec();
+}
