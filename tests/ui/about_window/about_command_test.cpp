@@ -1,6 +1,5 @@
 // The About command of the main window: one About window per run, modeless, without an owner.
-#include "tests/support/main_window_driver.h"
-#include "tests/support/quiet_offscreen.h"
+#include "tests/support/main_window_test_case.h"
 #include "ui/about_window/form_about.h"
 #include "ui/main_window/form_main.h"
 
@@ -10,8 +9,6 @@
 #include <QPointer>
 #include <QTest>
 #include <QTimer>
-
-#include <memory>
 
 namespace {
 
@@ -27,13 +24,11 @@ QList<Form_About *> AboutWindows()
 
 } // namespace
 
-class AboutCommandTest : public QObject
+class AboutCommandTest : public MainWindowTestCase
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QuietOffscreenWarnings(); }
-    void init();
     void cleanup();
 
     void noAboutWindowUntilChosen();
@@ -45,23 +40,12 @@ private slots:
 
 private:
     void chooseAbout();
-
-    std::unique_ptr<Form_Main> m_window;
-    std::unique_ptr<MainWindowDriver> m_driver;
 };
 
-void AboutCommandTest::init()
-{
-    m_window = std::make_unique<Form_Main>();
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
-    m_driver = std::make_unique<MainWindowDriver>(m_window.get());
-}
-
+// No About window outlives the main window.
 void AboutCommandTest::cleanup()
 {
-    m_driver.reset();
-    m_window.reset();
+    MainWindowTestCase::cleanup();
     QCOMPARE(AboutWindows().size(), 0);
 }
 

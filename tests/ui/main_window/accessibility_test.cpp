@@ -1,8 +1,7 @@
 // What a screen reader and a keyboard user get from the main window.
 #include "app/application.h"
 #include "build_info.h"
-#include "tests/support/main_window_driver.h"
-#include "tests/support/quiet_offscreen.h"
+#include "tests/support/main_window_test_case.h"
 #include "ui/main_window/form_main.h"
 
 #include <QAccessible>
@@ -14,7 +13,7 @@
 #include <QRadioButton>
 #include <QTest>
 
-#include <memory>
+#include <algorithm>
 
 namespace {
 
@@ -26,15 +25,11 @@ QString AccessibleName(QObject *control)
 
 } // namespace
 
-class AccessibilityTest : public QObject
+class AccessibilityTest : public MainWindowTestCase
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QuietOffscreenWarnings(); }
-    void init();
-    void cleanup();
-
     void boxesAreNamedAfterTheirQuantity_data();
     void boxesAreNamedAfterTheirQuantity();
     void buttonsAreNamedAfterTheirCaptions();
@@ -47,25 +42,7 @@ private slots:
     void enterWithoutAnOptionShowsTheMessage();
     void commandIsTheDefaultButton();
     void windowsCarryTheProgramsIcon();
-
-private:
-    std::unique_ptr<Form_Main> m_window;
-    std::unique_ptr<MainWindowDriver> m_driver;
 };
-
-void AccessibilityTest::init()
-{
-    m_window = std::make_unique<Form_Main>();
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
-    m_driver = std::make_unique<MainWindowDriver>(m_window.get());
-}
-
-void AccessibilityTest::cleanup()
-{
-    m_driver.reset();
-    m_window.reset();
-}
 
 void AccessibilityTest::boxesAreNamedAfterTheirQuantity_data()
 {

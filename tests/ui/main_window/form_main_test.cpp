@@ -1,6 +1,5 @@
 // The main window as a user meets it: its designed state and the calculate command.
-#include "tests/support/main_window_driver.h"
-#include "tests/support/quiet_offscreen.h"
+#include "tests/support/main_window_test_case.h"
 #include "ui/main_window/form_main.h"
 #include "ui/twips.h"
 
@@ -15,17 +14,11 @@
 #include <QStyleOptionGroupBox>
 #include <QTest>
 
-#include <memory>
-
-class FormMainTest : public QObject
+class FormMainTest : public MainWindowTestCase
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QuietOffscreenWarnings(); }
-    void init();
-    void cleanup();
-
     void designedGeometry_data();
     void designedGeometry();
     void designedTexts_data();
@@ -48,25 +41,7 @@ private slots:
     void failureEmptiesTheResultsAndKeepsTheInput_data();
     void failureEmptiesTheResultsAndKeepsTheInput();
     void successAfterAFailureFillsTheBoxesAgain();
-
-private:
-    std::unique_ptr<Form_Main> m_window;
-    std::unique_ptr<MainWindowDriver> m_driver;
 };
-
-void FormMainTest::init()
-{
-    m_window = std::make_unique<Form_Main>();
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
-    m_driver = std::make_unique<MainWindowDriver>(m_window.get());
-}
-
-void FormMainTest::cleanup()
-{
-    m_driver.reset();
-    m_window.reset();
-}
 
 void FormMainTest::designedGeometry_data()
 {

@@ -1,6 +1,5 @@
 // Choosing the input quantity: the start, input and results looks and the moves between them.
-#include "tests/support/main_window_driver.h"
-#include "tests/support/quiet_offscreen.h"
+#include "tests/support/main_window_test_case.h"
 #include "tests/support/window_look.h"
 #include "ui/main_window/form_main.h"
 
@@ -17,7 +16,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <memory>
 
 namespace {
 
@@ -44,15 +42,11 @@ QColor ScreenColour(QLineEdit *box)
 
 } // namespace
 
-class InputOptionTest : public QObject
+class InputOptionTest : public MainWindowTestCase
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QuietOffscreenWarnings(); }
-    void init();
-    void cleanup();
-
     void startLook();
     void choosingAnOptionShowsItsInputForm_data();
     void choosingAnOptionShowsItsInputForm();
@@ -68,25 +62,7 @@ private slots:
     void boxesStayReadableUnderADarkPalette();
     void coloursShowOnScreenInEveryStyle_data();
     void coloursShowOnScreenInEveryStyle();
-
-private:
-    std::unique_ptr<Form_Main> m_window;
-    std::unique_ptr<MainWindowDriver> m_driver;
 };
-
-void InputOptionTest::init()
-{
-    m_window = std::make_unique<Form_Main>();
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
-    m_driver = std::make_unique<MainWindowDriver>(m_window.get());
-}
-
-void InputOptionTest::cleanup()
-{
-    m_driver.reset();
-    m_window.reset();
-}
 
 void InputOptionTest::startLook()
 {
