@@ -18,8 +18,8 @@
 #include <QPalette>
 #include <QRadioButton>
 
+#include <algorithm>
 #include <limits>
-#include <utility>
 
 namespace {
 
@@ -124,6 +124,7 @@ Form_Main::Form_Main(QWidget *parent)
         option->setStyleSheet(
             QStringLiteral("QRadioButton::indicator { width: 13px; height: 13px; }"));
     }
+
     Frame1 = Place(new QGroupBox(client), "Frame1", Twips(1560, 120, 1575, 1815));
     Label_M =
         Place(new QLabel(QStringLiteral("M ="), Frame1), "Label_M", Twips(120, 240, 495, 255));
@@ -167,12 +168,10 @@ Form_Main::Form_Main(QWidget *parent)
     // An option is chosen when it turns on, whether by mouse, by arrow keys or by an assistive
     // tool's toggle action (which emits no clicked). Clicking the chosen option again changes
     // nothing, so its box keeps what was typed.
-    const std::array<std::pair<QRadioButton *, QLineEdit *>, 3> options = {
-        {{Option_M, Text_M}, {Option_PoP, Text_PoP}, {Option_ToT, Text_ToT}}};
-    for (const auto &[option, input] : options) {
-        connect(option, &QRadioButton::toggled, this, [this, input = input](bool chosen) {
+    for (const InputOption &option : inputOptions()) {
+        connect(option.button, &QRadioButton::toggled, this, [this, box = option.box](bool chosen) {
             if (chosen)
-                showInputForm(input);
+                showInputForm(box);
         });
     }
     connect(Command1, &QPushButton::clicked, this, &Form_Main::Command1_Click);
@@ -191,6 +190,13 @@ std::array<Form_Main::QuantityRow, 4> Form_Main::rows() const
         {{Label_M, Text_M}, {Label_PoP, Text_PoP}, {Label_ToT, Text_ToT}, {Label_RoR, Text_RoR}}};
 }
 
+std::array<Form_Main::InputOption, 3> Form_Main::inputOptions() const
+{
+    return {{{Option_M, Text_M, flow::Known::M},
+             {Option_PoP, Text_PoP, flow::Known::PoP},
+             {Option_ToT, Text_ToT, flow::Known::ToT}}};
+}
+
 void Form_Main::showInputForm(QLineEdit *input)
 {
     const auto quantityRows = rows();
@@ -206,10 +212,11 @@ void Form_Main::showInputForm(QLineEdit *input)
 
 void Form_Main::Command1_Click()
 {
-    const bool chosenM = Option_M->isChecked();
-    const bool chosenPoP = Option_PoP->isChecked();
-    const bool chosenToT = Option_ToT->isChecked();
-    if (!chosenM && !chosenPoP && !chosenToT) {
+    const auto options = inputOptions();
+    const auto chosen = std::find_if(options.begin(), options.end(), [](const InputOption &option) {
+        return option.button->isChecked();
+    });
+    if (chosen == options.end()) {
         showMessage(QStringLiteral("choose an input parameter"));
         return;
     }
@@ -222,9 +229,8 @@ void Form_Main::Command1_Click()
     for (const QuantityRow &row : quantityRows)
         row.box->setVisible(true);
 
-    const auto [known, input] = chosenM ? std::pair {flow::Known::M, Text_M}
-        : chosenPoP                     ? std::pair {flow::Known::PoP, Text_PoP}
-                                        : std::pair {flow::Known::ToT, Text_ToT};
+    const QLineEdit *input = chosen->box;
+    const flow::Known known = chosen->known;
     const double value = ReadNumber(BoxText(input));
     const flow::Result<flow::FlowState> state = flow::Calculate(gama, known, value);
     if (!state) {

@@ -1,6 +1,8 @@
 // The calculator's main window: its designed controls and the handlers of their events.
 #pragma once
 
+#include "flow/isentropic.h"
+
 #include <QMainWindow>
 
 #include <array>
@@ -34,6 +36,15 @@ private:
         QLineEdit *box;
     };
     [[nodiscard]] std::array<QuantityRow, 4> rows() const;
+
+    // An option button, the box of its quantity, and that quantity, in the order M, Po/P, To/T.
+    struct InputOption
+    {
+        QRadioButton *button;
+        QLineEdit *box;
+        flow::Known known;
+    };
+    [[nodiscard]] std::array<InputOption, 3> inputOptions() const;
 
     // The handler of an option button turning on: the window becomes an input form for the
     // quantity whose box is given.
