@@ -23,7 +23,7 @@ void SetUpApplication()
         const QByteArray bytes = pixels.uncompressedData();
         if (bytes.size() == qsizetype(size) * size * 4) {
             const QImage image(reinterpret_cast<const uchar *>(bytes.constData()), size, size,
-                               size * 4, QImage::Format_RGBA8888);
+                               static_cast<qsizetype>(size) * 4, QImage::Format_RGBA8888);
             icon.addPixmap(QPixmap::fromImage(image));
         }
     }

@@ -18,7 +18,6 @@
 #include <QPalette>
 #include <QRadioButton>
 
-#include <algorithm>
 #include <limits>
 
 namespace {
@@ -212,11 +211,16 @@ void Form_Main::showInputForm(QLineEdit *input)
 
 void Form_Main::Command1_Click()
 {
+    // At most one option is on; they are read in the order M, Po/P, To/T.
     const auto options = inputOptions();
-    const auto chosen = std::find_if(options.begin(), options.end(), [](const InputOption &option) {
-        return option.button->isChecked();
-    });
-    if (chosen == options.end()) {
+    const InputOption *chosen = nullptr;
+    for (const InputOption &option : options) {
+        if (option.button->isChecked()) {
+            chosen = &option;
+            break;
+        }
+    }
+    if (chosen == nullptr) {
         showMessage(QStringLiteral("choose an input parameter"));
         return;
     }
