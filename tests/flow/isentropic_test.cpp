@@ -78,6 +78,70 @@ TEST(RatiosFromMach, FollowsTheOrderOfOperationsToTheLastBit)
     EXPECT_NE(state->ToT, 1.8);
 }
 
+// Exact doubles where another order of the same operations gives other last bits: M squared
+// first, h * (M * M), in RatiosFromMach; 2 * (x - 1) / (gama - 1) in the Mach operations; the
+// exponent written as 1 - 1/gama in MachFromPoP.
+struct LastBitsCase
+{
+    double gama;
+    double M;
+    double ToT;
+    double PoP;
+    double RoR;
+};
+
+struct MachLastBitsCase
+{
+    double gama;
+    double known;
+    double M;
+};
+
+TEST(RatiosFromMach, PinsTheLastBitsWhereOtherOrdersDiffer)
+{
+    constexpr LastBitsCase cases[] = {
+        {1.4, 0.8, 1.1279999999999999, 1.5243400095586477, 1.3513652567009289},
+        {1.4, 1.9, 1.7219999999999998, 6.7006358241381916, 3.8911938583845482},
+        {1.3, 2.9, 2.2614999999999998, 34.333538538332348, 15.181754825705216},
+        {1.67, 1.6, 1.8575999999999999, 4.681374660034197, 2.5201198643594944},
+    };
+    for (const LastBitsCase &c : cases) {
+        SCOPED_TRACE(testing::Message() << "gama = " << c.gama << ", M = " << c.M);
+        const auto state = flow::RatiosFromMach(c.gama, c.M);
+        ASSERT_TRUE(state.has_value());
+        EXPECT_EQ(state->ToT, c.ToT);
+        EXPECT_EQ(state->PoP, c.PoP);
+        EXPECT_EQ(state->RoR, c.RoR);
+    }
+}
+
+TEST(MachFromToT, PinsTheLastBitsWhereOtherOrdersDiffer)
+{
+    constexpr MachLastBitsCase cases[] = {
+        {1.4, 1.3, 1.2247448713915892},
+        {1.3, 2.5, 3.1622776601683795},
+        {1.67, 1.7, 1.4455283597377016},
+    };
+    for (const MachLastBitsCase &c : cases) {
+        SCOPED_TRACE(testing::Message() << "gama = " << c.gama << ", To/T = " << c.known);
+        EXPECT_EQ(flow::MachFromToT(c.gama, c.known).value(), c.M);
+    }
+}
+
+TEST(MachFromPoP, PinsTheLastBitsWhereOtherOrdersDiffer)
+{
+    constexpr MachLastBitsCase cases[] = {
+        {1.4, 3, 1.3578256637768369},
+        {1.3, 3, 1.3869889911386255},
+        {1.67, 2.5, 1.1516165505365508},
+        {1.4, 5, 1.7085368137189478},
+    };
+    for (const MachLastBitsCase &c : cases) {
+        SCOPED_TRACE(testing::Message() << "gama = " << c.gama << ", Po/P = " << c.known);
+        EXPECT_EQ(flow::MachFromPoP(c.gama, c.known).value(), c.M);
+    }
+}
+
 TEST(RatiosFromMach, GasAtRestHasUnitRatios)
 {
     const auto state = flow::RatiosFromMach(1.4, 0);
