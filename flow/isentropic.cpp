@@ -7,48 +7,21 @@
 namespace flow {
 namespace {
 
-// Carries out the steps plainly, as fast as the operations themselves, and only notes whether
-// any result was not finite: r - r is 0 for a finite r and NaN for an infinity or a NaN, and a
-// NaN stays in the sum. This is the path every successful calculation takes.
-class PlainSteps
+// Carries out the steps of one relation and checks each result. The first step whose result is
+// not finite decides the failure; the later steps still run, on NaN or infinity, but can no
+// longer change it.
+class Steps
 {
 public:
-    PlainSteps(double x, double y) { note(x), note(y); }
-
-    double subtract(double x, double y) { return note(x - y); }
-    double add(double x, double y) { return note(x + y); }
-    double multiply(double x, double y) { return note(x * y); }
-    double divide(double x, double y) { return note(x / y); }
-    double power(double base, double exponent) { return note(std::pow(base, exponent)); }
-    double squareRoot(double x) { return note(std::sqrt(x)); }
-
-    [[nodiscard]] bool allFinite() const { return m_sum == 0; }
-
-private:
-    double note(double result)
-    {
-        m_sum += result - result;
-        return result;
-    }
-
-    double m_sum = 0;
-};
-
-// Carries out the steps again when one of them was not finite, and tells which step came first
-// and what kind of failure it was. Later steps still run, on NaN or infinity, but they can no
-// longer change the verdict.
-class CheckedSteps
-{
-public:
-    CheckedSteps(double x, double y)
+    Steps(double x, double y)
     {
         if (!std::isfinite(x) || !std::isfinite(y))
             m_failure = Failure::OutOfRange;
     }
 
-    double subtract(double x, double y) { return check(x - y, Failure::OutOfRange); }
-    double add(double x, double y) { return check(x + y, Failure::OutOfRange); }
-    double multiply(double x, double y) { return check(x * y, Failure::OutOfRange); }
+    double subtract(double x, double y) { return check(x - y); }
+    double add(double x, double y) { return check(x + y); }
+    double multiply(double x, double y) { return check(x * y); }
 
     double divide(double x, double y)
     {
@@ -80,14 +53,20 @@ public:
         return result;
     }
 
-    // Only called after the plain steps met a result that was not finite.
-    [[nodiscard]] Failure failure() const { return m_failure.value_or(Failure::OutOfRange); }
+    // The result of the relation, or the failure of its first failing step.
+    template<typename T>
+    [[nodiscard]] Result<T> result(const T &value) const
+    {
+        if (m_failure) [[unlikely]]
+            return *m_failure;
+        return value;
+    }
 
 private:
-    double check(double result, Failure failure)
+    double check(double result)
     {
         if (!std::isfinite(result))
-            fail(failure);
+            fail(Failure::OutOfRange);
         return result;
     }
 
@@ -100,11 +79,11 @@ private:
     std::optional<Failure> m_failure;
 };
 
-// Each relation is written once, as its steps in order, and carried out by either kind of steps.
+} // namespace
 
-template<typename Steps>
-double MachFromPoPSteps(Steps &s, double gama, double PoP)
+Result<double> MachFromPoP(double gama, double PoP)
 {
+    Steps s(gama, PoP);
     const double a = s.subtract(gama, 1);
     const double b = s.divide(2, a);
     const double c = s.subtract(gama, 1);
@@ -112,22 +91,22 @@ double MachFromPoPSteps(Steps &s, double gama, double PoP)
     const double e = s.power(PoP, d);
     const double f = s.subtract(e, 1);
     const double g = s.multiply(b, f);
-    return s.squareRoot(g);
+    return s.result(s.squareRoot(g));
 }
 
-template<typename Steps>
-double MachFromToTSteps(Steps &s, double gama, double ToT)
+Result<double> MachFromToT(double gama, double ToT)
 {
+    Steps s(gama, ToT);
     const double a = s.subtract(gama, 1);
     const double b = s.divide(2, a);
     const double f = s.subtract(ToT, 1);
     const double g = s.multiply(b, f);
-    return s.squareRoot(g);
+    return s.result(s.squareRoot(g));
 }
 
-template<typename Steps>
-FlowState RatiosFromMachSteps(Steps &s, double gama, double M)
+Result<FlowState> RatiosFromMach(double gama, double M)
 {
+    Steps s(gama, M);
     const double a = s.subtract(gama, 1);
     const double h = s.divide(a, 2);
     const double i = s.multiply(h, M);
@@ -139,38 +118,7 @@ FlowState RatiosFromMachSteps(Steps &s, double gama, double M)
     const double q = s.subtract(gama, 1);
     const double r = s.divide(1, q);
     const double RoR = s.power(ToT, r);
-    return {M, ToT, PoP, RoR};
-}
-
-// The plain steps first; the checked ones only to explain a failure.
-template<typename T, T (*Relation)(PlainSteps &, double, double),
-         T (*Explain)(CheckedSteps &, double, double)>
-Result<T> Run(double x, double y)
-{
-    PlainSteps plain(x, y);
-    const T result = Relation(plain, x, y);
-    if (plain.allFinite()) [[likely]]
-        return result;
-    CheckedSteps checked(x, y);
-    (void)Explain(checked, x, y);
-    return checked.failure();
-}
-
-} // namespace
-
-Result<double> MachFromPoP(double gama, double PoP)
-{
-    return Run<double, MachFromPoPSteps, MachFromPoPSteps>(gama, PoP);
-}
-
-Result<double> MachFromToT(double gama, double ToT)
-{
-    return Run<double, MachFromToTSteps, MachFromToTSteps>(gama, ToT);
-}
-
-Result<FlowState> RatiosFromMach(double gama, double M)
-{
-    return Run<FlowState, RatiosFromMachSteps, RatiosFromMachSteps>(gama, M);
+    return s.result(FlowState {M, ToT, PoP, RoR});
 }
 
 Result<FlowState> Calculate(double gama, Known known, double value)
