@@ -1,7 +1,6 @@
 // Reading and showing numbers with <charconv>, which ignores the C locale that Qt sets up.
 #include "number_text.h"
 
-#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -53,22 +52,6 @@ bool Overflows(std::string_view mantissa, std::string_view exponent)
         ? static_cast<std::int64_t>(integerDigits - first - 1)
         : -static_cast<std::int64_t>(first - integerDigits);
     return lead + written > 0;
-}
-
-// Adds one to a string of decimal digits; returns false when the carry runs off the front.
-bool Increment(std::string &digits)
-{
-    const std::size_t last = digits.find_last_not_of('9');
-    std::fill(digits.begin() + static_cast<std::ptrdiff_t>(last + 1), digits.end(), '0');
-    if (last == std::string::npos)
-        return false;
-    ++digits[last];
-    return true;
-}
-
-void StripTrailingZeros(std::string &digits)
-{
-    digits.erase(digits.find_last_not_of('0') + 1);
 }
 
 } // namespace
@@ -125,62 +108,18 @@ std::string ShowNumber(double x)
     if (!std::isfinite(x))
         return {};
 
-    // The exact value rounded to 4 decimals: at most a sign, 309 integer digits, the point and 4.
+    // The exact binary value rounded to 4 decimals, ties to even: at most a sign, 309 integer
+    // digits, the point and 4 decimals.
     std::array<char, 320> buffer {};
-    const auto written =
-        std::to_chars(buffer.data(), buffer.data() + buffer.size(), x, std::chars_format::fixed, 4);
-    std::string_view fixed(buffer.data(), written.ptr - buffer.data());
-    const bool negative = fixed.front() == '-';
-    if (negative)
-        fixed.remove_prefix(1);
-
-    const std::size_t point = fixed.find('.');
-    std::string digits;
-    digits.reserve(fixed.size());
-    digits.append(fixed.substr(0, point)).append(fixed.substr(point + 1));
-
-    const std::size_t lead = digits.find_first_not_of('0');
-    if (lead == std::string::npos)
+    char *const fixed =
+        std::to_chars(buffer.data(), buffer.end(), x, std::chars_format::fixed, 4).ptr;
+    double rounded = 0;
+    std::from_chars(buffer.data(), fixed, rounded);
+    if (rounded == 0)
         return "0";
-    // Decimal exponent of the first significant digit. Rounding to 4 decimals leaves it >= -4.
-    auto exponent = static_cast<int>(point) - 1 - static_cast<int>(lead);
-    digits.erase(0, lead);
-    StripTrailingZeros(digits);
 
-    constexpr std::size_t significant = 15;
-    if (digits.size() > significant) {
-        const char next = digits[significant];
-        const bool beyondHalf = digits.find_first_not_of('0', significant + 1) != std::string::npos;
-        const bool oddLast = (digits[significant - 1] - '0') % 2 == 1;
-        digits.resize(significant);
-        if (next > '5' || (next == '5' && (beyondHalf || oddLast))) {
-            if (!Increment(digits)) {
-                digits.insert(digits.begin(), '1');
-                digits.pop_back();
-                ++exponent;
-            }
-        }
-        StripTrailingZeros(digits);
-    }
-
-    std::string text;
-    if (negative)
-        text += '-';
-    // From 1e15 on the 15 digits no longer reach the units, so an exponent takes over.
-    if (exponent >= static_cast<int>(significant)) {
-        text += digits.front();
-        if (digits.size() > 1)
-            text.append(".").append(digits, 1);
-        text.append("e+").append(std::to_string(exponent));
-    } else if (exponent >= 0) {
-        const auto integerDigits = static_cast<std::size_t>(exponent) + 1;
-        if (digits.size() <= integerDigits) {
-            text.append(digits).append(integerDigits - digits.size(), '0');
-        } else {
-            text.append(digits, 0, integerDigits).append(".").append(digits, integerDigits);
-        }
-    } else {
-        text.append("0.").append(static_cast<std::size_t>(-exponent - 1), '0').append(digits);
-    }
-    return text;
+    // Then the rounded number in the general form, with at most 15 significant digits.
+    char *const general =
+        std::to_chars(buffer.data(), buffer.end(), rounded, std::chars_format::general, 15).ptr;
+    return {buffer.data(), general};
 }
