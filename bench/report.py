@@ -43,7 +43,7 @@ def cpu():
 ratios = table_lines(run(os.path.join(bench, "flow_benchmark")))
 text = google_benchmark("number_text_benchmark")
 click = run(os.path.join(bench, "click_benchmark"), "-minimumvalue", "2000")
-startup = run(os.path.join(bench, "startup", "startup_benchmark"), launches)
+startup = run(os.path.join(bench, "startup_benchmark"), launches)
 
 print(f"Measured on {cpu()}, {os.cpu_count()} cores, {platform.system()} "
       f"{platform.release()}; release build.\n")

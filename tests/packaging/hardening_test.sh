@@ -3,6 +3,9 @@
 # stack protector, a stack that is not executable, and _FORTIFY_SOURCE with optimisation.
 # Usage: hardening_test.sh EXECUTABLE COMPILE_COMMANDS_JSON
 set -eu
+# readelf's field names are translated in some locales; read them in the untranslated one.
+LC_ALL=C
+export LC_ALL
 program=$1
 commands=$2
 fail() { echo "FAIL: $*"; exit 1; }

@@ -92,7 +92,7 @@ Form_Main::Form_Main(QWidget *parent)
     : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("Form_Main"));
-    setWindowTitle(QStringLiteral("VelmoricFlow Equations"));
+    setWindowTitle(QString::fromUtf8(BuildInfo::WindowCaption));
     setFont(WindowFont(8));
 
     Mn_About = menuBar()->addAction(QStringLiteral("About"));
