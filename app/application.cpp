@@ -6,7 +6,7 @@
 #include <QApplication>
 #include <QIcon>
 
-void SetUpApplication()
+void setUpApplication()
 {
     QApplication::setApplicationName(QString::fromUtf8(BuildInfo::ApplicationTitle));
     QApplication::setApplicationVersion(QString::fromUtf8(BuildInfo::Version));

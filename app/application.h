@@ -3,4 +3,4 @@
 
 // Gives the application its title and version and the widget style the windows are drawn for.
 // Call it once the QApplication exists.
-void SetUpApplication();
+void setUpApplication();

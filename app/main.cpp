@@ -7,7 +7,7 @@
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
-    SetUpApplication();
+    setUpApplication();
     Form_Main window;
     window.show();
     return QApplication::exec();

@@ -11,7 +11,7 @@ class ClickBenchmark : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QuietOffscreenWarnings(); }
+    void initTestCase() { quietOffscreenWarnings(); }
 
     void click_data()
     {

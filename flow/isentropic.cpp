@@ -121,7 +121,7 @@ Result<FlowState> RatiosFromMach(double gama, double M)
     return s.result(FlowState {M, ToT, PoP, RoR});
 }
 
-Result<FlowState> Calculate(double gama, Known known, double value)
+Result<FlowState> calculate(double gama, Known known, double value)
 {
     Result<double> M = value;
     if (known == Known::PoP)

@@ -89,6 +89,6 @@ private:
 // A whole calculation in its two stages: the Mach number is the known value itself or comes
 // from MachFromPoP or MachFromToT; RatiosFromMach then gives the rest. A known ratio is thus
 // replaced by its value recomputed from M (the two agree to rounding).
-[[nodiscard]] Result<FlowState> Calculate(double gama, Known known, double value);
+[[nodiscard]] Result<FlowState> calculate(double gama, Known known, double value);
 
 } // namespace flow

@@ -42,13 +42,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 
     const double gama = ReadNumber(gamaText);
     const double value = ReadNumber(valueText);
-    const flow::Result<flow::FlowState> state = flow::Calculate(gama, known, value);
+    const flow::Result<flow::FlowState> state = flow::calculate(gama, known, value);
     if (!state) {
         const flow::Failure failure = state.error();
         FUZZ_REQUIRE(
             failure == flow::Failure::DivisionByZero || failure == flow::Failure::NegativeSquareRoot
             || failure == flow::Failure::NegativePowerBase || failure == flow::Failure::OutOfRange);
-        FUZZ_REQUIRE(!FailureMessage(failure, known, gama, value).empty());
+        FUZZ_REQUIRE(!failureMessage(failure, known, gama, value).empty());
         return 0;
     }
 
@@ -59,7 +59,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     if (known == flow::Known::M)
         FUZZ_REQUIRE(Same(state->M, value));
     // The second stage alone, from the Mach number found, gives the same ratios to the bit.
-    const auto again = flow::Calculate(gama, flow::Known::M, state->M);
+    const auto again = flow::calculate(gama, flow::Known::M, state->M);
     FUZZ_REQUIRE(again.has_value());
     FUZZ_REQUIRE(Same(again->ToT, state->ToT) && Same(again->PoP, state->PoP)
                  && Same(again->RoR, state->RoR));

@@ -11,7 +11,7 @@
 
 namespace {
 
-bool IsDigit(char c)
+bool isDigit(char c)
 {
     return c >= '0' && c <= '9';
 }
@@ -22,7 +22,7 @@ void RequireGeneralForm(const std::string &text)
 {
     std::size_t pos = text[0] == '-' ? 1 : 0;
     const std::size_t integerStart = pos;
-    while (pos < text.size() && IsDigit(text[pos]))
+    while (pos < text.size() && isDigit(text[pos]))
         ++pos;
     const std::size_t integerDigits = pos - integerStart;
     FUZZ_REQUIRE(integerDigits >= 1);
@@ -30,7 +30,7 @@ void RequireGeneralForm(const std::string &text)
     std::size_t decimals = 0;
     if (pos < text.size() && text[pos] == '.') {
         ++pos;
-        while (pos < text.size() && IsDigit(text[pos])) {
+        while (pos < text.size() && isDigit(text[pos])) {
             ++pos;
             ++decimals;
         }
@@ -40,14 +40,14 @@ void RequireGeneralForm(const std::string &text)
     if (pos < text.size()) {
         FUZZ_REQUIRE(text.compare(pos, 2, "e+") == 0 && pos + 2 < text.size());
         for (std::size_t i = pos + 2; i < text.size(); ++i)
-            FUZZ_REQUIRE(IsDigit(text[i]));
+            FUZZ_REQUIRE(isDigit(text[i]));
         FUZZ_REQUIRE(integerDigits == 1 && text[integerStart] != '0');
     } else {
         FUZZ_REQUIRE(decimals <= 4);
     }
     std::string significant;
     for (std::size_t i = integerStart; i < mantissaEnd; ++i) {
-        if (IsDigit(text[i]) && !(significant.empty() && text[i] == '0'))
+        if (isDigit(text[i]) && !(significant.empty() && text[i] == '0'))
             significant += text[i];
     }
     FUZZ_REQUIRE(significant.size() <= 15);

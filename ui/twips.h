@@ -5,7 +5,7 @@
 
 // A rectangle given in twips, in Qt's device-independent pixels; Qt scales those for denser
 // screens, so the design keeps its proportions everywhere.
-constexpr QRect Twips(int left, int top, int width, int height)
+constexpr QRect twips(int left, int top, int width, int height)
 {
     constexpr int twipsPerPixel = 15;
     return {left / twipsPerPixel, top / twipsPerPixel, width / twipsPerPixel,

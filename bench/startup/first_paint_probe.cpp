@@ -44,11 +44,11 @@ private:
     bool m_seen = false;
 };
 
-void WatchForFirstPaint()
+void watchForFirstPaint()
 {
     QCoreApplication::instance()->installEventFilter(new FirstPaint(QCoreApplication::instance()));
 }
 
 } // namespace
 
-Q_COREAPP_STARTUP_FUNCTION(WatchForFirstPaint)
+Q_COREAPP_STARTUP_FUNCTION(watchForFirstPaint)

@@ -23,7 +23,7 @@ struct Launch
 };
 
 // Runs one probe program and reads what it prints; the peak memory comes from the kernel.
-Launch Run(const char *program)
+Launch run(const char *program)
 {
     std::array<int, 2> pipe {};
     if (::pipe(pipe.data()) != 0)
@@ -54,7 +54,7 @@ Launch Run(const char *program)
     return {static_cast<double>(microseconds) / 1000, static_cast<double>(usage.ru_maxrss) / 1024};
 }
 
-double Median(std::vector<double> values)
+double median(std::vector<double> values)
 {
     std::sort(values.begin(), values.end());
     const std::size_t middle = values.size() / 2;
@@ -70,7 +70,7 @@ int main(int argc, char *argv[])
     constexpr std::array<const char *, 3> programs = {VFE_STARTUP_PROGRAM, VFE_STARTUP_BARE,
                                                       VFE_STARTUP_MENU_BAR};
     for (const char *program : programs)
-        Run(program); // warm the caches, unmeasured
+        run(program); // warm the caches, unmeasured
 
     std::array<std::vector<double>, 3> times;
     std::array<std::vector<double>, 3> memory;
@@ -78,7 +78,7 @@ int main(int argc, char *argv[])
         // A new order each round, so that none always runs right after another.
         for (std::size_t k = 0; k < programs.size(); ++k) {
             const std::size_t p = (k + static_cast<std::size_t>(i)) % programs.size();
-            const Launch launch = Run(programs[p]);
+            const Launch launch = run(programs[p]);
             times[p].push_back(launch.firstPaintMs);
             memory[p].push_back(launch.peakMiB);
         }
@@ -87,8 +87,8 @@ int main(int argc, char *argv[])
     std::array<double, 3> time {};
     std::array<double, 3> rss {};
     for (std::size_t p = 0; p < programs.size(); ++p) {
-        time[p] = Median(times[p]);
-        rss[p] = Median(memory[p]);
+        time[p] = median(times[p]);
+        rss[p] = median(memory[p]);
     }
     // A ratio per round, its median taken: the machine's speed drifts between rounds, hardly
     // within one.
@@ -96,7 +96,7 @@ int main(int argc, char *argv[])
         std::vector<double> ratios;
         for (std::size_t i = 0; i < a.size(); ++i)
             ratios.push_back(a[i] / b[i]);
-        return Median(ratios);
+        return median(ratios);
     };
     std::printf(
         "| Start-up, medians of %d launches | program | bare Qt window | ratio | bare window "

@@ -12,7 +12,7 @@ class ApplicationTest : public QObject
 private slots:
     void titleVersionAndStyle()
     {
-        SetUpApplication();
+        setUpApplication();
         QCOMPARE(QApplication::applicationName(), QStringLiteral("Velmoric Flow Equations"));
         QCOMPARE(QApplication::applicationVersion(), QStringLiteral("1.00"));
         QCOMPARE(QApplication::style()->name(), QStringLiteral("fusion"));

@@ -48,7 +48,7 @@ void ExpectTable(std::span<const ReferenceRow> table, flow::Known known)
 {
     for (const ReferenceRow &row : table) {
         SCOPED_TRACE(testing::Message() << "gama = " << row.gama << ", known = " << row.known);
-        const auto state = flow::Calculate(row.gama, known, row.known);
+        const auto state = flow::calculate(row.gama, known, row.known);
         ASSERT_TRUE(state.has_value());
         ExpectMatches(*state, row);
     }
@@ -181,12 +181,12 @@ TEST(MachFromRatios, UnitRatioGivesZeroMach)
 
 TEST(MachFromRatios, RecomputedRatioAgreesWithTheGivenOneToRounding)
 {
-    const auto fromPoP = flow::Calculate(1.4, flow::Known::PoP, 2);
+    const auto fromPoP = flow::calculate(1.4, flow::Known::PoP, 2);
     ASSERT_TRUE(fromPoP.has_value());
     EXPECT_NEAR(fromPoP->M, 1.046455097, 1e-9);
     EXPECT_NEAR(fromPoP->PoP, 2, 4 * std::numeric_limits<double>::epsilon());
 
-    const auto fromToT = flow::Calculate(1.4, flow::Known::ToT, 2);
+    const auto fromToT = flow::calculate(1.4, flow::Known::ToT, 2);
     ASSERT_TRUE(fromToT.has_value());
     EXPECT_NEAR(fromToT->M, std::sqrt(5.0), 4e-16);
     EXPECT_NEAR(fromToT->ToT, 2, 4 * std::numeric_limits<double>::epsilon());
@@ -267,12 +267,12 @@ TEST(Failures, EachEndsWithItsFirstFailingStep)
 
 TEST(Calculate, StopsAtTheFirstStageThatFails)
 {
-    EXPECT_EQ(flow::Calculate(1.4, flow::Known::PoP, 0.5).error(),
+    EXPECT_EQ(flow::calculate(1.4, flow::Known::PoP, 0.5).error(),
               flow::Failure::NegativeSquareRoot);
-    EXPECT_EQ(flow::Calculate(1, flow::Known::ToT, 2).error(), flow::Failure::DivisionByZero);
+    EXPECT_EQ(flow::calculate(1, flow::Known::ToT, 2).error(), flow::Failure::DivisionByZero);
     // The first stage succeeds, the second overflows.
-    EXPECT_EQ(flow::Calculate(1.4, flow::Known::ToT, 1e200).error(), flow::Failure::OutOfRange);
-    EXPECT_EQ(flow::Calculate(0.3, flow::Known::M, 3).error(), flow::Failure::NegativePowerBase);
+    EXPECT_EQ(flow::calculate(1.4, flow::Known::ToT, 1e200).error(), flow::Failure::OutOfRange);
+    EXPECT_EQ(flow::calculate(0.3, flow::Known::M, 3).error(), flow::Failure::NegativePowerBase);
 }
 
 TEST(Failures, GamaZeroStillSolvesFromMachAndToT)

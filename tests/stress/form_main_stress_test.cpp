@@ -90,7 +90,7 @@ private:
 };
 
 // A text the program wrote: a number in the general form, never nan, inf or -0.
-bool IsShownNumber(const QString &text)
+bool isShownNumber(const QString &text)
 {
     static const QRegularExpression form(QStringLiteral(
         R"(^-?((0|[1-9][0-9]*)(\.[0-9]{0,3}[1-9])?|[1-9](\.[0-9]*[1-9])?e\+[0-9]+)$)"));
@@ -104,7 +104,7 @@ class FormMainStressTest : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QuietOffscreenWarnings(); }
+    void initTestCase() { quietOffscreenWarnings(); }
     void randomUserActions();
 
 private:
@@ -168,7 +168,7 @@ void FormMainStressTest::calculate(bool withEnter, Monkey &monkey)
         if (!box->isVisible())
             box = m_driver->box("Text_gama");
         box->setFocus();
-        message = CatchMessage([box] { QTest::keyClick(box, Qt::Key_Return); });
+        message = catchMessage([box] { QTest::keyClick(box, Qt::Key_Return); });
     } else {
         message = m_driver->calculate();
     }
@@ -181,11 +181,11 @@ void FormMainStressTest::calculate(bool withEnter, Monkey &monkey)
         return;
     }
     m_model.calculated = true;
-    const auto state = flow::Calculate(gama, chosen->known, value);
+    const auto state = flow::calculate(gama, chosen->known, value);
     if (!state) {
         QVERIFY(message.shown);
         QCOMPARE(message.text,
-                 QString::fromStdString(FailureMessage(state.error(), chosen->known, gama, value)));
+                 QString::fromStdString(failureMessage(state.error(), chosen->known, gama, value)));
         // No earlier result stands beside the input.
         for (const QuantityRowNames &row : quantityRows) {
             const QString text = m_driver->box(row.box)->text();
@@ -228,15 +228,15 @@ void FormMainStressTest::check()
     QCOMPARE(QApplication::activeModalWidget(), nullptr);
     QVERIFY(m_window->isVisible());
     if (!m_model.chosen)
-        QCOMPARE(LookOf(*m_driver), StartLook());
+        QCOMPARE(lookOf(*m_driver), startLook());
     else if (m_model.calculated)
-        QCOMPARE(LookOf(*m_driver), ResultsLook(m_model.chosen->box));
+        QCOMPARE(lookOf(*m_driver), resultsLook(m_model.chosen->box));
     else
-        QCOMPARE(LookOf(*m_driver), InputLook(m_model.chosen->box));
+        QCOMPARE(lookOf(*m_driver), inputLook(m_model.chosen->box));
     if (m_model.written) {
         QCOMPARE(m_driver->results(), *m_model.written);
         for (const QString &text : *m_model.written)
-            QVERIFY2(IsShownNumber(text), qPrintable(text));
+            QVERIFY2(isShownNumber(text), qPrintable(text));
     }
 }
 

@@ -60,7 +60,7 @@ void MainWindowDriver::type(const char *name, const QString &text) const
 
 CaughtMessage MainWindowDriver::calculate() const
 {
-    return CatchMessage([this] { QTest::mouseClick(command(), Qt::LeftButton); });
+    return catchMessage([this] { QTest::mouseClick(command(), Qt::LeftButton); });
 }
 
 QStringList MainWindowDriver::results() const

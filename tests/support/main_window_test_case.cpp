@@ -7,7 +7,7 @@
 
 void MainWindowTestCase::initTestCase()
 {
-    QuietOffscreenWarnings();
+    quietOffscreenWarnings();
 }
 
 void MainWindowTestCase::init()

@@ -9,7 +9,7 @@
 
 namespace {
 
-QString AccessibleText(QWidget *box)
+QString accessibleText(QWidget *box)
 {
     // The label that holds the message is what assistive tools read.
     for (QLabel *label : box->findChildren<QLabel *>()) {
@@ -26,7 +26,7 @@ QString AccessibleText(QWidget *box)
 
 } // namespace
 
-CaughtMessage CatchMessage(const std::function<void()> &action)
+CaughtMessage catchMessage(const std::function<void()> &action)
 {
     CaughtMessage caught;
     QTimer::singleShot(0, [&caught] {
@@ -39,7 +39,7 @@ CaughtMessage CatchMessage(const std::function<void()> &action)
         caught.icon = box->icon();
         caught.buttons = box->standardButtons();
         caught.modal = box->isModal();
-        caught.accessibleText = AccessibleText(box);
+        caught.accessibleText = accessibleText(box);
         if (QAbstractButton *ok = box->button(QMessageBox::Ok))
             ok->click();
         else

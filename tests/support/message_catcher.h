@@ -18,4 +18,4 @@ struct CaughtMessage
 };
 
 // Runs the action; a message box it opens is read and closed with its OK button.
-CaughtMessage CatchMessage(const std::function<void()> &action);
+CaughtMessage catchMessage(const std::function<void()> &action);

@@ -8,7 +8,7 @@ namespace {
 QtMessageHandler previousHandler = nullptr;
 } // namespace
 
-void QuietOffscreenWarnings()
+void quietOffscreenWarnings()
 {
     previousHandler = qInstallMessageHandler(
         [](QtMsgType type, const QMessageLogContext &context, const QString &message) {

@@ -3,4 +3,4 @@
 
 // Drops the offscreen platform's notices that it cannot pass size hints or stacking order to a
 // window manager; every other message still reaches Qt Test. Call it from initTestCase().
-void QuietOffscreenWarnings();
+void quietOffscreenWarnings();

@@ -10,7 +10,7 @@
 
 namespace {
 
-QString ColourName(const QColor &colour)
+QString colourName(const QColor &colour)
 {
     if (colour == QColor(255, 255, 255))
         return QStringLiteral("white");
@@ -19,13 +19,13 @@ QString ColourName(const QColor &colour)
     return colour.name();
 }
 
-QString Shown(bool visible)
+QString shownOrHidden(bool visible)
 {
     return visible ? QStringLiteral("shown") : QStringLiteral("hidden");
 }
 
 // inputBox: the box of the chosen quantity, or nullptr for the start look.
-QStringList ExpectedLook(const char *inputBox, bool allRowsShown)
+QStringList expectedLook(const char *inputBox, bool allRowsShown)
 {
     QStringList look;
     for (const QuantityRowNames &row : quantityRows) {
@@ -33,8 +33,9 @@ QStringList ExpectedLook(const char *inputBox, bool allRowsShown)
         const bool shown = allRowsShown || isInput;
         const QString colour =
             inputBox == nullptr || isInput ? QStringLiteral("white") : QStringLiteral("grey");
-        look << QStringLiteral("%1 %2").arg(QLatin1String(row.label), Shown(shown));
-        look << QStringLiteral("%1 %2 %3").arg(QLatin1String(row.box), Shown(shown), colour);
+        look << QStringLiteral("%1 %2").arg(QLatin1String(row.label), shownOrHidden(shown));
+        look
+            << QStringLiteral("%1 %2 %3").arg(QLatin1String(row.box), shownOrHidden(shown), colour);
     }
     look << (inputBox == nullptr ? QStringLiteral("Choose an input option")
                                  : QStringLiteral("Input value then CLICK"));
@@ -43,32 +44,32 @@ QStringList ExpectedLook(const char *inputBox, bool allRowsShown)
 
 } // namespace
 
-QStringList LookOf(const MainWindowDriver &window)
+QStringList lookOf(const MainWindowDriver &window)
 {
     QStringList look;
     for (const QuantityRowNames &row : quantityRows) {
         const QLineEdit *box = window.box(row.box);
         look << QStringLiteral("%1 %2").arg(QLatin1String(row.label),
-                                            Shown(window.label(row.label)->isVisible()));
+                                            shownOrHidden(window.label(row.label)->isVisible()));
         look << QStringLiteral("%1 %2 %3")
-                    .arg(QLatin1String(row.box), Shown(box->isVisible()),
-                         ColourName(box->palette().color(QPalette::Base)));
+                    .arg(QLatin1String(row.box), shownOrHidden(box->isVisible()),
+                         colourName(box->palette().color(QPalette::Base)));
     }
     look << window.command()->text();
     return look;
 }
 
-QStringList StartLook()
+QStringList startLook()
 {
-    return ExpectedLook(nullptr, true);
+    return expectedLook(nullptr, true);
 }
 
-QStringList InputLook(const char *box)
+QStringList inputLook(const char *box)
 {
-    return ExpectedLook(box, false);
+    return expectedLook(box, false);
 }
 
-QStringList ResultsLook(const char *box)
+QStringList resultsLook(const char *box)
 {
-    return ExpectedLook(box, true);
+    return expectedLook(box, true);
 }

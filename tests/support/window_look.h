@@ -20,11 +20,11 @@ constexpr std::array<QuantityRowNames, 4> quantityRows = {{{"Label_M", "Text_M"}
                                                            {"Label_ToT", "Text_ToT"},
                                                            {"Label_RoR", "Text_RoR"}}};
 
-[[nodiscard]] QStringList LookOf(const MainWindowDriver &window);
+[[nodiscard]] QStringList lookOf(const MainWindowDriver &window);
 
 // At start: every row shown, every box white, "Choose an input option".
-[[nodiscard]] QStringList StartLook();
+[[nodiscard]] QStringList startLook();
 // After choosing the quantity whose box is given: only its row, white; the others grey.
-[[nodiscard]] QStringList InputLook(const char *box);
+[[nodiscard]] QStringList inputLook(const char *box);
 // After a calculation from that box: every row, the input white, the results grey.
-[[nodiscard]] QStringList ResultsLook(const char *box);
+[[nodiscard]] QStringList resultsLook(const char *box);

@@ -29,7 +29,7 @@ private:
 
 void ScreenshotTest::initTestCase()
 {
-    QuietOffscreenWarnings();
+    quietOffscreenWarnings();
     const QString scale = qEnvironmentVariable("QT_SCALE_FACTOR", QStringLiteral("1"));
     m_folder.setPath(QStringLiteral(VFE_ARTIFACTS_DIR "/screenshots/scale-") + scale);
     QVERIFY(m_folder.mkpath(QStringLiteral(".")));

@@ -16,7 +16,7 @@ constexpr QColor blue(0, 0, 255);
 
 // The window was drawn for Verdana; DejaVu Sans runs a little wider. Where a text would overrun
 // its label, its letters move closer by the fraction of a pixel needed, keeping the size.
-void FitToWidth(QLabel *label)
+void fitToWidth(QLabel *label)
 {
     const QString text = label->text();
     const qreal excess = QFontMetricsF(label->font()).boundingRect(text).right() - label->width();
@@ -28,7 +28,7 @@ void FitToWidth(QLabel *label)
     label->setFont(font);
 }
 
-QLabel *NewLabel(QWidget *window, const char *name, const QString &text, const QRect &geometry,
+QLabel *newLabel(QWidget *window, const char *name, const QString &text, const QRect &geometry,
                  qreal points, const QColor &colour = Qt::black)
 {
     auto *label = new QLabel(text, window);
@@ -42,7 +42,7 @@ QLabel *NewLabel(QWidget *window, const char *name, const QString &text, const Q
     font.setPointSizeF(points);
     label->setFont(font);
 
-    FitToWidth(label);
+    fitToWidth(label);
 
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, colour);
@@ -56,7 +56,7 @@ Form_About::Form_About()
 {
     setObjectName(QStringLiteral("Form_About"));
     setWindowTitle(QStringLiteral("About"));
-    setFixedSize(Twips(0, 0, 3600, 1770).size());
+    setFixedSize(twips(0, 0, 3600, 1770).size());
     // Closing the main window ends the program even while this window is open.
     setAttribute(Qt::WA_QuitOnClose, false);
 
@@ -65,15 +65,15 @@ Form_About::Form_About()
     setPalette(palette);
     setAutoFillBackground(true);
 
-    NewLabel(this, "Label2", QStringLiteral("Program for Calculating"), Twips(600, 120, 2295, 255),
+    newLabel(this, "Label2", QStringLiteral("Program for Calculating"), twips(600, 120, 2295, 255),
              9.75, green);
-    NewLabel(this, "Label3", QStringLiteral("Velmoric Flow Properties"), Twips(480, 360, 2775, 255),
+    newLabel(this, "Label3", QStringLiteral("Velmoric Flow Properties"), twips(480, 360, 2775, 255),
              9.75, green);
-    NewLabel(this, "Label7", QString::fromUtf8(BuildInfo::AuthorCredit), Twips(480, 600, 2775, 255),
+    newLabel(this, "Label7", QString::fromUtf8(BuildInfo::AuthorCredit), twips(480, 600, 2775, 255),
              8.25);
-    NewLabel(this, "Label8", QStringLiteral("February 2006"), Twips(1080, 840, 1455, 255), 8.25);
-    NewLabel(this, "Label4", QStringLiteral("For comments and questions e-mail to"),
-             Twips(120, 1080, 3375, 255), 8.25);
-    NewLabel(this, "Label5", QString::fromUtf8(BuildInfo::ContactEmail),
-             Twips(840, 1320, 1935, 255), 8.25, blue);
+    newLabel(this, "Label8", QStringLiteral("February 2006"), twips(1080, 840, 1455, 255), 8.25);
+    newLabel(this, "Label4", QStringLiteral("For comments and questions e-mail to"),
+             twips(120, 1080, 3375, 255), 8.25);
+    newLabel(this, "Label5", QString::fromUtf8(BuildInfo::ContactEmail),
+             twips(840, 1320, 1935, 255), 8.25, blue);
 }

@@ -7,7 +7,7 @@
 
 namespace {
 
-const char *QuantityName(flow::Known known)
+const char *quantityName(flow::Known known)
 {
     switch (known) {
     case flow::Known::M:
@@ -22,18 +22,18 @@ const char *QuantityName(flow::Known known)
 
 // The shortest text that reads back as the same double, so a message never shows a typed
 // 0.99999 as a rounded 1.
-std::string Exact(double x)
+std::string exact(double x)
 {
     std::array<char, 32> buffer {};
     const auto written = std::to_chars(buffer.data(), buffer.data() + buffer.size(), x);
     return {buffer.data(), written.ptr};
 }
 
-std::string NegativeSquareRoot(flow::Known known, double gama, double value)
+std::string negativeSquareRoot(flow::Known known, double gama, double value)
 {
-    const std::string name = QuantityName(known);
-    std::string text = "No Mach number gives " + name + " = " + Exact(value)
-        + " with \u03b3 = " + Exact(gama) + ": it would take the square root of a negative number.";
+    const std::string name = quantityName(known);
+    std::string text = "No Mach number gives " + name + " = " + exact(value)
+        + " with \u03b3 = " + exact(gama) + ": it would take the square root of a negative number.";
     if (known == flow::Known::ToT) {
         text += gama > 1 ? " To/T must be at least 1 when \u03b3 is above 1."
                          : " To/T must be at most 1 when \u03b3 is below 1.";
@@ -49,9 +49,9 @@ std::string NegativeSquareRoot(flow::Known known, double gama, double value)
 
 } // namespace
 
-std::string FailureMessage(flow::Failure failure, flow::Known known, double gama, double value)
+std::string failureMessage(flow::Failure failure, flow::Known known, double gama, double value)
 {
-    const std::string name = QuantityName(known);
+    const std::string name = quantityName(known);
     switch (failure) {
     case flow::Failure::DivisionByZero:
         if (gama == 1)
@@ -60,15 +60,15 @@ std::string FailureMessage(flow::Failure failure, flow::Known known, double gama
         if (gama == 0)
             return "\u03b3 = 0 has no solution when Po/P is given: the exponent "
                    "(\u03b3 \u2212 1)/\u03b3 divides by \u03b3.";
-        return "With \u03b3 = " + Exact(gama) + ", " + name + " = " + Exact(value)
+        return "With \u03b3 = " + exact(gama) + ", " + name + " = " + exact(value)
             + " leads to zero raised to a negative power, which has no finite value.";
     case flow::Failure::NegativeSquareRoot:
-        return NegativeSquareRoot(known, gama, value);
+        return negativeSquareRoot(known, gama, value);
     case flow::Failure::NegativePowerBase:
         if (known == flow::Known::PoP && value < 0)
-            return "Po/P must not be negative: with \u03b3 = " + Exact(gama)
+            return "Po/P must not be negative: with \u03b3 = " + exact(gama)
                 + " it is raised to the fractional power (\u03b3 \u2212 1)/\u03b3.";
-        return "With \u03b3 = " + Exact(gama) + ", " + name + " = " + Exact(value)
+        return "With \u03b3 = " + exact(gama) + ", " + name + " = " + exact(value)
             + " gives a negative To/T, and with this \u03b3 a negative To/T has no real Po/P or"
               " \u03c1o/\u03c1.";
     case flow::Failure::OutOfRange:
@@ -76,7 +76,7 @@ std::string FailureMessage(flow::Failure failure, flow::Known known, double gama
             return "\u03b3 is too large a number for the calculator.";
         if (!std::isfinite(value))
             return name + " is too large a number for the calculator.";
-        return "With \u03b3 = " + Exact(gama) + ", " + name + " = " + Exact(value)
+        return "With \u03b3 = " + exact(gama) + ", " + name + " = " + exact(value)
             + " gives a result beyond the range of the calculator (about 1.8e308).";
     }
     return {};

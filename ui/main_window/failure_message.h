@@ -8,5 +8,5 @@
 // A plain-English message (UTF-8) for a failed calculation, in terms of the quantities on the
 // window: known is the quantity of the chosen input option, gama and value the numbers read
 // from the boxes.
-[[nodiscard]] std::string FailureMessage(flow::Failure failure, flow::Known known, double gama,
+[[nodiscard]] std::string failureMessage(flow::Failure failure, flow::Known known, double gama,
                                          double value);

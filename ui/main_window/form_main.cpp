@@ -19,12 +19,13 @@
 #include <QRadioButton>
 
 #include <limits>
+#include <utility>
 
 namespace {
 
 // The design was drawn for an 8 point sans serif; DejaVu Sans keeps every caption inside its
 // control at that size. The Greek labels are drawn as Unicode letters in the same family.
-QFont WindowFont(qreal points)
+QFont windowFont(qreal points)
 {
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPointSizeF(points);
@@ -32,23 +33,23 @@ QFont WindowFont(qreal points)
 }
 
 template<typename Widget>
-Widget *Place(Widget *widget, const char *name, const QRect &geometry)
+Widget *place(Widget *widget, const char *name, const QRect &geometry)
 {
     widget->setObjectName(QLatin1String(name));
     widget->setGeometry(geometry);
     return widget;
 }
 
-QLineEdit *NewBox(const QString &text, QWidget *frame, const char *name, const QRect &geometry)
+QLineEdit *newBox(const QString &text, QWidget *frame, const char *name, const QRect &geometry)
 {
-    auto *box = Place(new QLineEdit(text, frame), name, geometry);
+    auto *box = place(new QLineEdit(text, frame), name, geometry);
     box->setMaxLength(std::numeric_limits<int>::max());
     return box;
 }
 
 // Names a quantity's row in words: a tooltip for the label and the box, the box's name for
 // screen readers, and the label's spoken form where its caption is Greek.
-void Describe(QLabel *label, QLineEdit *box, const QString &fullName,
+void describe(QLabel *label, QLineEdit *box, const QString &fullName,
               const QString &spokenLabel = {})
 {
     QString tip = fullName;
@@ -61,14 +62,14 @@ void Describe(QLabel *label, QLineEdit *box, const QString &fullName,
         label->setAccessibleName(spokenLabel);
 }
 
-std::string BoxText(const QLineEdit *box)
+std::string boxText(const QLineEdit *box)
 {
     return box->text().toStdString();
 }
 
 // Only the palette changes, so fonts, frames and sizes stay as they are. The text colour is set
 // with the background so that the box stays readable under a dark desktop palette.
-void Paint(QLineEdit *box, const QColor &background)
+void paint(QLineEdit *box, const QColor &background)
 {
     QPalette palette = box->palette();
     palette.setColor(QPalette::Base, background);
@@ -80,7 +81,7 @@ constexpr QColor inputColour(255, 255, 255);
 constexpr QColor resultColour(200, 200, 200);
 
 // The leading digits matter most, so a result longer than its box shows from its start.
-void ShowResult(QLineEdit *box, double value)
+void showResult(QLineEdit *box, double value)
 {
     box->setText(QString::fromStdString(ShowNumber(value)));
     box->setCursorPosition(0);
@@ -93,7 +94,7 @@ Form_Main::Form_Main(QWidget *parent)
 {
     setObjectName(QStringLiteral("Form_Main"));
     setWindowTitle(QString::fromUtf8(BuildInfo::WindowCaption));
-    setFont(WindowFont(8));
+    setFont(windowFont(8));
 
     Mn_About = menuBar()->addAction(QStringLiteral("About"));
     Mn_About->setObjectName(QStringLiteral("Mn_About"));
@@ -102,20 +103,20 @@ Form_Main::Form_Main(QWidget *parent)
     setCentralWidget(client);
 
     // Each label is created before the box it reaches under, so the box is drawn above it.
-    Frame3 = Place(new QGroupBox(client), "Frame3", Twips(120, 120, 1215, 615));
+    Frame3 = place(new QGroupBox(client), "Frame3", twips(120, 120, 1215, 615));
     Label5 =
-        Place(new QLabel(QStringLiteral("\u03b3 ="), Frame3), "Label5", Twips(120, 240, 495, 255));
-    Label5->setFont(WindowFont(8.25));
-    Text_gama = NewBox(QStringLiteral("1.4"), Frame3, "Text_gama", Twips(480, 240, 495, 285));
+        place(new QLabel(QStringLiteral("\u03b3 ="), Frame3), "Label5", twips(120, 240, 495, 255));
+    Label5->setFont(windowFont(8.25));
+    Text_gama = newBox(QStringLiteral("1.4"), Frame3, "Text_gama", twips(480, 240, 495, 285));
 
-    Frame4 = Place(new QGroupBox(QStringLiteral("Input Option"), client), "Frame4",
-                   Twips(120, 840, 1215, 1695));
+    Frame4 = place(new QGroupBox(QStringLiteral("Input Option"), client), "Frame4",
+                   twips(120, 840, 1215, 1695));
     Option_M =
-        Place(new QRadioButton(QStringLiteral("M"), Frame4), "Option_M", Twips(120, 360, 615, 255));
-    Option_PoP = Place(new QRadioButton(QStringLiteral("Po/P"), Frame4), "Option_PoP",
-                       Twips(120, 840, 735, 255));
-    Option_ToT = Place(new QRadioButton(QStringLiteral("To/T"), Frame4), "Option_ToT",
-                       Twips(120, 1320, 735, 195));
+        place(new QRadioButton(QStringLiteral("M"), Frame4), "Option_M", twips(120, 360, 615, 255));
+    Option_PoP = place(new QRadioButton(QStringLiteral("Po/P"), Frame4), "Option_PoP",
+                       twips(120, 840, 735, 255));
+    Option_ToT = place(new QRadioButton(QStringLiteral("To/T"), Frame4), "Option_ToT",
+                       twips(120, 1320, 735, 195));
 
     // To/T is 13 pixels high by design, a pixel less than Fusion's indicator: the indicators
     // shrink to fit, so that no circle is cut off on denser screens.
@@ -124,31 +125,31 @@ Form_Main::Form_Main(QWidget *parent)
             QStringLiteral("QRadioButton::indicator { width: 13px; height: 13px; }"));
     }
 
-    Frame1 = Place(new QGroupBox(client), "Frame1", Twips(1560, 120, 1575, 1815));
+    Frame1 = place(new QGroupBox(client), "Frame1", twips(1560, 120, 1575, 1815));
     Label_M =
-        Place(new QLabel(QStringLiteral("M ="), Frame1), "Label_M", Twips(120, 240, 495, 255));
-    Text_M = NewBox(QStringLiteral("0"), Frame1, "Text_M", Twips(720, 240, 735, 285));
-    Label_RoR = Place(new QLabel(QStringLiteral("\u03c1o/\u03c1 ="), Frame1), "Label_RoR",
-                      Twips(120, 600, 615, 255));
-    Label_RoR->setFont(WindowFont(9));
-    Text_RoR = NewBox(QStringLiteral("1"), Frame1, "Text_RoR", Twips(720, 600, 735, 285));
+        place(new QLabel(QStringLiteral("M ="), Frame1), "Label_M", twips(120, 240, 495, 255));
+    Text_M = newBox(QStringLiteral("0"), Frame1, "Text_M", twips(720, 240, 735, 285));
+    Label_RoR = place(new QLabel(QStringLiteral("\u03c1o/\u03c1 ="), Frame1), "Label_RoR",
+                      twips(120, 600, 615, 255));
+    Label_RoR->setFont(windowFont(9));
+    Text_RoR = newBox(QStringLiteral("1"), Frame1, "Text_RoR", twips(720, 600, 735, 285));
     Label_PoP =
-        Place(new QLabel(QStringLiteral("Po/P ="), Frame1), "Label_PoP", Twips(120, 960, 615, 255));
-    Text_PoP = NewBox(QStringLiteral("1"), Frame1, "Text_PoP", Twips(720, 960, 735, 285));
-    Label_ToT = Place(new QLabel(QStringLiteral("To/T ="), Frame1), "Label_ToT",
-                      Twips(120, 1320, 615, 255));
-    Text_ToT = NewBox(QStringLiteral("1"), Frame1, "Text_ToT", Twips(720, 1320, 735, 285));
+        place(new QLabel(QStringLiteral("Po/P ="), Frame1), "Label_PoP", twips(120, 960, 615, 255));
+    Text_PoP = newBox(QStringLiteral("1"), Frame1, "Text_PoP", twips(720, 960, 735, 285));
+    Label_ToT = place(new QLabel(QStringLiteral("To/T ="), Frame1), "Label_ToT",
+                      twips(120, 1320, 615, 255));
+    Text_ToT = newBox(QStringLiteral("1"), Frame1, "Text_ToT", twips(720, 1320, 735, 285));
 
-    Command1 = Place(new WrappingButton(QStringLiteral("Choose an input option"), client),
-                     "Command1", Twips(1560, 2040, 1575, 495));
+    Command1 = place(new WrappingButton(QStringLiteral("Choose an input option"), client),
+                     "Command1", twips(1560, 2040, 1575, 495));
 
-    Describe(Label5, Text_gama, QStringLiteral("ratio of specific heats gamma"),
+    describe(Label5, Text_gama, QStringLiteral("ratio of specific heats gamma"),
              QStringLiteral("gamma ="));
-    Describe(Label_M, Text_M, QStringLiteral("Mach number"));
-    Describe(Label_RoR, Text_RoR, QStringLiteral("stagnation to static density ratio"),
+    describe(Label_M, Text_M, QStringLiteral("Mach number"));
+    describe(Label_RoR, Text_RoR, QStringLiteral("stagnation to static density ratio"),
              QStringLiteral("rho o over rho ="));
-    Describe(Label_PoP, Text_PoP, QStringLiteral("stagnation to static pressure ratio"));
-    Describe(Label_ToT, Text_ToT, QStringLiteral("stagnation to static temperature ratio"));
+    describe(Label_PoP, Text_PoP, QStringLiteral("stagnation to static pressure ratio"));
+    describe(Label_ToT, Text_ToT, QStringLiteral("stagnation to static temperature ratio"));
     Option_M->setToolTip(QStringLiteral("Give the Mach number"));
     Option_PoP->setToolTip(QStringLiteral("Give the stagnation to static pressure ratio"));
     Option_ToT->setToolTip(QStringLiteral("Give the stagnation to static temperature ratio"));
@@ -161,16 +162,20 @@ Form_Main::Form_Main(QWidget *parent)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
     Text_RoR->setFocus();
 
-    const QSize clientSize = Twips(0, 0, 3315, 2730).size();
+    const QSize clientSize = twips(0, 0, 3315, 2730).size();
     resize(clientSize.width(), clientSize.height() + menuBar()->sizeHint().height());
 
     // An option is chosen when it turns on, whether by mouse, by arrow keys or by an assistive
     // tool's toggle action (which emits no clicked). Clicking the chosen option again changes
     // nothing, so its box keeps what was typed.
-    for (const InputOption &option : inputOptions()) {
-        connect(option.button, &QRadioButton::toggled, this, [this, box = option.box](bool chosen) {
+    const std::array<std::pair<QRadioButton *, void (Form_Main::*)()>, 3> handlers = {
+        {{Option_M, &Form_Main::Option_M_Click},
+         {Option_PoP, &Form_Main::Option_PoP_Click},
+         {Option_ToT, &Form_Main::Option_ToT_Click}}};
+    for (const auto &[option, handler] : handlers) {
+        connect(option, &QRadioButton::toggled, this, [this, handler = handler](bool chosen) {
             if (chosen)
-                showInputForm(box);
+                (this->*handler)();
         });
     }
     connect(Command1, &QPushButton::clicked, this, &Form_Main::Command1_Click);
@@ -196,6 +201,22 @@ std::array<Form_Main::InputOption, 3> Form_Main::inputOptions() const
              {Option_ToT, Text_ToT, flow::Known::ToT}}};
 }
 
+void Form_Main::Option_M_Click()
+{
+    showInputForm(Text_M);
+}
+
+void Form_Main::Option_PoP_Click()
+{
+    showInputForm(Text_PoP);
+}
+
+void Form_Main::Option_ToT_Click()
+{
+    showInputForm(Text_ToT);
+}
+
+// The three option handlers alike, but for the row of their quantity.
 void Form_Main::showInputForm(QLineEdit *input)
 {
     const auto quantityRows = rows();
@@ -205,7 +226,7 @@ void Form_Main::showInputForm(QLineEdit *input)
         row.box->setVisible(row.box == input);
     input->setText(QStringLiteral(" "));
     for (const QuantityRow &row : quantityRows)
-        Paint(row.box, row.box == input ? inputColour : resultColour);
+        paint(row.box, row.box == input ? inputColour : resultColour);
     Command1->setText(QStringLiteral("Input value then CLICK"));
 }
 
@@ -225,7 +246,7 @@ void Form_Main::Command1_Click()
         return;
     }
 
-    const double gama = ReadNumber(BoxText(Text_gama));
+    const double gama = ReadNumber(boxText(Text_gama));
 
     const auto quantityRows = rows();
     for (const QuantityRow &row : quantityRows)
@@ -235,8 +256,8 @@ void Form_Main::Command1_Click()
 
     const QLineEdit *input = chosen->box;
     const flow::Known known = chosen->known;
-    const double value = ReadNumber(BoxText(input));
-    const flow::Result<flow::FlowState> state = flow::Calculate(gama, known, value);
+    const double value = ReadNumber(boxText(input));
+    const flow::Result<flow::FlowState> state = flow::calculate(gama, known, value);
     if (!state) {
         // No result of an earlier click may stand beside the input as if it were its result,
         // so the three result boxes are emptied; the input and gamma stay as the user typed.
@@ -244,14 +265,14 @@ void Form_Main::Command1_Click()
             if (row.box != input)
                 row.box->clear();
         }
-        showMessage(QString::fromStdString(FailureMessage(state.error(), known, gama, value)));
+        showMessage(QString::fromStdString(failureMessage(state.error(), known, gama, value)));
         return;
     }
 
-    ShowResult(Text_M, state->M);
-    ShowResult(Text_PoP, state->PoP);
-    ShowResult(Text_ToT, state->ToT);
-    ShowResult(Text_RoR, state->RoR);
+    showResult(Text_M, state->M);
+    showResult(Text_PoP, state->PoP);
+    showResult(Text_ToT, state->ToT);
+    showResult(Text_RoR, state->RoR);
 }
 
 void Form_Main::Mn_About_Click()

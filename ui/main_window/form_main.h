@@ -46,12 +46,15 @@ private:
     };
     [[nodiscard]] std::array<InputOption, 3> inputOptions() const;
 
-    // The handler of an option button turning on: the window becomes an input form for the
-    // quantity whose box is given.
-    void showInputForm(QLineEdit *input);
+    // The handlers of the option buttons turning on: the window becomes an input form for
+    // their quantity.
+    void Option_M_Click();
+    void Option_PoP_Click();
+    void Option_ToT_Click();
     void Command1_Click();
     void Mn_About_Click();
 
+    void showInputForm(QLineEdit *input);
     void showMessage(const QString &text);
 
     QGroupBox *Frame3;

@@ -10,20 +10,20 @@
 
 namespace {
 
-bool IsBlank(char c)
+bool isBlank(char c)
 {
     return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
 }
 
-bool IsDigit(char c)
+bool isDigit(char c)
 {
     return c >= '0' && c <= '9';
 }
 
-std::size_t CountDigits(std::string_view text, std::size_t from)
+std::size_t countDigits(std::string_view text, std::size_t from)
 {
     std::size_t end = from;
-    while (end < text.size() && IsDigit(text[end]))
+    while (end < text.size() && isDigit(text[end]))
         ++end;
     return end - from;
 }
@@ -31,7 +31,7 @@ std::size_t CountDigits(std::string_view text, std::size_t from)
 // Decides whether a number that from_chars found out of range is too large or too small: the
 // decimal exponent of its first non-zero digit, plus its written exponent, is far above zero for
 // an overflow and far below for an underflow. Both sums saturate, so huge exponents are safe.
-bool Overflows(std::string_view mantissa, std::string_view exponent)
+bool overflows(std::string_view mantissa, std::string_view exponent)
 {
     constexpr std::int64_t limit = 1'000'000'000'000;
     std::int64_t written = 0;
@@ -39,7 +39,7 @@ bool Overflows(std::string_view mantissa, std::string_view exponent)
     for (char c : exponent) {
         if (c == '-')
             negative = true;
-        else if (IsDigit(c) && written < limit)
+        else if (isDigit(c) && written < limit)
             written = written * 10 + (c - '0');
     }
     if (negative)
@@ -59,7 +59,7 @@ bool Overflows(std::string_view mantissa, std::string_view exponent)
 double ReadNumber(std::string_view text)
 {
     std::size_t pos = 0;
-    while (pos < text.size() && IsBlank(text[pos]))
+    while (pos < text.size() && isBlank(text[pos]))
         ++pos;
 
     bool negative = false;
@@ -69,10 +69,10 @@ double ReadNumber(std::string_view text)
     }
 
     const std::size_t start = pos;
-    const std::size_t integerDigits = CountDigits(text, pos);
+    const std::size_t integerDigits = countDigits(text, pos);
     pos += integerDigits;
     if (pos < text.size() && text[pos] == '.') {
-        const std::size_t fractionDigits = CountDigits(text, pos + 1);
+        const std::size_t fractionDigits = countDigits(text, pos + 1);
         if (integerDigits + fractionDigits == 0)
             return 0;
         pos += 1 + fractionDigits;
@@ -86,7 +86,7 @@ double ReadNumber(std::string_view text)
         std::size_t digitsAt = pos + 1;
         if (digitsAt < text.size() && (text[digitsAt] == '+' || text[digitsAt] == '-'))
             ++digitsAt;
-        const std::size_t exponentDigits = CountDigits(text, digitsAt);
+        const std::size_t exponentDigits = countDigits(text, digitsAt);
         if (exponentDigits > 0)
             pos = digitsAt + exponentDigits;
     }
@@ -98,7 +98,7 @@ double ReadNumber(std::string_view text)
     if (error == std::errc::result_out_of_range) {
         const std::string_view mantissa = text.substr(start, mantissaEnd - start);
         const std::string_view exponent = text.substr(mantissaEnd, pos - mantissaEnd);
-        magnitude = Overflows(mantissa, exponent) ? std::numeric_limits<double>::infinity() : 0.0;
+        magnitude = overflows(mantissa, exponent) ? std::numeric_limits<double>::infinity() : 0.0;
     }
     return negative ? -magnitude : magnitude;
 }

@@ -12,7 +12,7 @@
 
 namespace {
 
-QList<Form_About *> AboutWindows()
+QList<Form_About *> aboutWindows()
 {
     QList<Form_About *> windows;
     for (QWidget *widget : QApplication::topLevelWidgets()) {
@@ -46,7 +46,7 @@ private:
 void AboutCommandTest::cleanup()
 {
     MainWindowTestCase::cleanup();
-    QCOMPARE(AboutWindows().size(), 0);
+    QCOMPARE(aboutWindows().size(), 0);
 }
 
 void AboutCommandTest::chooseAbout()
@@ -58,15 +58,15 @@ void AboutCommandTest::chooseAbout()
 
 void AboutCommandTest::noAboutWindowUntilChosen()
 {
-    QCOMPARE(AboutWindows().size(), 0);
+    QCOMPARE(aboutWindows().size(), 0);
 }
 
 void AboutCommandTest::clickOnTheBarShowsItAtOnce()
 {
     chooseAbout();
     QCOMPARE(QApplication::activePopupWidget(), nullptr);
-    QCOMPARE(AboutWindows().size(), 1);
-    Form_About *about = AboutWindows().front();
+    QCOMPARE(aboutWindows().size(), 1);
+    Form_About *about = aboutWindows().front();
     QVERIFY(QTest::qWaitForWindowExposed(about));
     QCOMPARE(about->parentWidget(), nullptr);
     QCOMPARE(about->windowModality(), Qt::NonModal);
@@ -76,14 +76,14 @@ void AboutCommandTest::oneWindowHoweverOftenChosen()
 {
     for (int i = 0; i < 5; ++i)
         chooseAbout();
-    QCOMPARE(AboutWindows().size(), 1);
-    QVERIFY(AboutWindows().front()->isVisible());
+    QCOMPARE(aboutWindows().size(), 1);
+    QVERIFY(aboutWindows().front()->isVisible());
 
     // Minimized, it comes back rather than a second one opening.
-    Form_About *about = AboutWindows().front();
+    Form_About *about = aboutWindows().front();
     about->showMinimized();
     chooseAbout();
-    QCOMPARE(AboutWindows().size(), 1);
+    QCOMPARE(aboutWindows().size(), 1);
     QVERIFY(!about->isMinimized());
     QVERIFY(about->isVisible());
 }
@@ -91,14 +91,14 @@ void AboutCommandTest::oneWindowHoweverOftenChosen()
 void AboutCommandTest::showsAgainAfterItWasClosed()
 {
     chooseAbout();
-    QPointer<Form_About> about = AboutWindows().front();
+    QPointer<Form_About> about = aboutWindows().front();
     QVERIFY(about->close());
     QVERIFY(!about->isVisible());
     QVERIFY(about != nullptr);
 
     chooseAbout();
-    QCOMPARE(AboutWindows().size(), 1);
-    QCOMPARE(AboutWindows().front(), about.data());
+    QCOMPARE(aboutWindows().size(), 1);
+    QCOMPARE(aboutWindows().front(), about.data());
     QVERIFY(about->isVisible());
     QCOMPARE(about->windowTitle(), QStringLiteral("About"));
     QCOMPARE(about->findChildren<QWidget *>().size(), 6);
@@ -107,18 +107,18 @@ void AboutCommandTest::showsAgainAfterItWasClosed()
 void AboutCommandTest::mainWindowStillCalculatesWhileItIsOpen()
 {
     chooseAbout();
-    QVERIFY(AboutWindows().front()->isVisible());
+    QVERIFY(aboutWindows().front()->isVisible());
     m_driver->choose("Option_M");
     m_driver->type("Text_M", QStringLiteral("2"));
     QVERIFY(!m_driver->calculate().shown);
     QCOMPARE(m_driver->results(), QStringList({"2", "7.8244", "1.8", "4.3469"}));
-    QVERIFY(AboutWindows().front()->isVisible());
+    QVERIFY(aboutWindows().front()->isVisible());
 }
 
 void AboutCommandTest::closingTheMainWindowEndsTheRun()
 {
     chooseAbout();
-    QPointer<Form_About> about = AboutWindows().front();
+    QPointer<Form_About> about = aboutWindows().front();
     QVERIFY(about->isVisible());
 
     // The open About window does not keep the event loop running ...

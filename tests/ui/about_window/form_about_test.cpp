@@ -12,7 +12,7 @@ class FormAboutTest : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QuietOffscreenWarnings(); }
+    void initTestCase() { quietOffscreenWarnings(); }
     void window();
     void labels_data();
     void labels();
@@ -26,7 +26,7 @@ void FormAboutTest::window()
     m_about.show();
     QVERIFY(QTest::qWaitForWindowExposed(&m_about));
     QCOMPARE(m_about.windowTitle(), QStringLiteral("About"));
-    QCOMPARE(m_about.size(), Twips(0, 0, 3600, 1770).size());
+    QCOMPARE(m_about.size(), twips(0, 0, 3600, 1770).size());
     QCOMPARE(m_about.parentWidget(), nullptr);
     QVERIFY(m_about.isWindow());
     QVERIFY(!m_about.isModal());
@@ -46,16 +46,16 @@ void FormAboutTest::labels_data()
 
     const QColor green(0, 128, 0);
     const QColor black(0, 0, 0);
-    QTest::newRow("Label2") << "Program for Calculating" << Twips(600, 120, 2295, 255) << 9.75
+    QTest::newRow("Label2") << "Program for Calculating" << twips(600, 120, 2295, 255) << 9.75
                             << green;
-    QTest::newRow("Label3") << "Velmoric Flow Properties" << Twips(480, 360, 2775, 255) << 9.75
+    QTest::newRow("Label3") << "Velmoric Flow Properties" << twips(480, 360, 2775, 255) << 9.75
                             << green;
-    QTest::newRow("Label7") << BuildInfo::AuthorCredit << Twips(480, 600, 2775, 255) << 8.25
+    QTest::newRow("Label7") << BuildInfo::AuthorCredit << twips(480, 600, 2775, 255) << 8.25
                             << black;
-    QTest::newRow("Label8") << "February 2006" << Twips(1080, 840, 1455, 255) << 8.25 << black;
-    QTest::newRow("Label4") << "For comments and questions e-mail to" << Twips(120, 1080, 3375, 255)
+    QTest::newRow("Label8") << "February 2006" << twips(1080, 840, 1455, 255) << 8.25 << black;
+    QTest::newRow("Label4") << "For comments and questions e-mail to" << twips(120, 1080, 3375, 255)
                             << 8.25 << black;
-    QTest::newRow("Label5") << BuildInfo::ContactEmail << Twips(840, 1320, 1935, 255) << 8.25
+    QTest::newRow("Label5") << BuildInfo::ContactEmail << twips(840, 1320, 1935, 255) << 8.25
                             << QColor(0, 0, 255);
 }
 

@@ -16,7 +16,7 @@
 
 namespace {
 
-QString AccessibleName(QObject *control)
+QString accessibleName(QObject *control)
 {
     QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(control);
     return accessible == nullptr ? QString() : accessible->text(QAccessible::Name);
@@ -57,7 +57,7 @@ void AccessibilityTest::boxesAreNamedAfterTheirQuantity()
 {
     QFETCH(QString, name);
     QLineEdit *box = m_driver->box(QTest::currentDataTag());
-    QCOMPARE(AccessibleName(box), name);
+    QCOMPARE(accessibleName(box), name);
     QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(box);
     QCOMPARE(accessible->role(), QAccessible::EditableText);
     // The value a reader speaks is the box's text.
@@ -67,17 +67,17 @@ void AccessibilityTest::boxesAreNamedAfterTheirQuantity()
 void AccessibilityTest::buttonsAreNamedAfterTheirCaptions()
 {
     for (const char *option : {"Option_M", "Option_PoP", "Option_ToT"})
-        QCOMPARE(AccessibleName(m_driver->option(option)), m_driver->option(option)->text());
-    QCOMPARE(AccessibleName(m_driver->command()), QStringLiteral("Choose an input option"));
+        QCOMPARE(accessibleName(m_driver->option(option)), m_driver->option(option)->text());
+    QCOMPARE(accessibleName(m_driver->command()), QStringLiteral("Choose an input option"));
     m_driver->choose("Option_M");
-    QCOMPARE(AccessibleName(m_driver->command()), QStringLiteral("Input value then CLICK"));
+    QCOMPARE(accessibleName(m_driver->command()), QStringLiteral("Input value then CLICK"));
 }
 
 void AccessibilityTest::greekLabelsReadAsWords()
 {
-    QCOMPARE(AccessibleName(m_driver->label("Label5")), QStringLiteral("gamma ="));
-    QCOMPARE(AccessibleName(m_driver->label("Label_RoR")), QStringLiteral("rho o over rho ="));
-    QCOMPARE(AccessibleName(m_driver->label("Label_PoP")), QStringLiteral("Po/P ="));
+    QCOMPARE(accessibleName(m_driver->label("Label5")), QStringLiteral("gamma ="));
+    QCOMPARE(accessibleName(m_driver->label("Label_RoR")), QStringLiteral("rho o over rho ="));
+    QCOMPARE(accessibleName(m_driver->label("Label_PoP")), QStringLiteral("Po/P ="));
     // A label leads a reader to its box.
     QCOMPARE(m_driver->label("Label_RoR")->buddy(), m_driver->box("Text_RoR"));
 }
@@ -143,7 +143,7 @@ void AccessibilityTest::enterInAnyBoxCalculates()
     QFETCH(int, key);
     const auto press = [key](QLineEdit *edit) {
         edit->setFocus();
-        return CatchMessage([edit, key] { QTest::keyClick(edit, Qt::Key(key)); });
+        return catchMessage([edit, key] { QTest::keyClick(edit, Qt::Key(key)); });
     };
 
     // In the input look only the input box shows: Enter there calculates ...
@@ -164,7 +164,7 @@ void AccessibilityTest::enterInAnyBoxCalculates()
 void AccessibilityTest::enterWithoutAnOptionShowsTheMessage()
 {
     QLineEdit *gama = m_driver->box("Text_gama");
-    const CaughtMessage message = CatchMessage([gama] { QTest::keyClick(gama, Qt::Key_Return); });
+    const CaughtMessage message = catchMessage([gama] { QTest::keyClick(gama, Qt::Key_Return); });
     QVERIFY(message.shown);
     QCOMPARE(message.text, QStringLiteral("choose an input parameter"));
 }
@@ -176,7 +176,7 @@ void AccessibilityTest::commandIsTheDefaultButton()
 
 void AccessibilityTest::windowsCarryTheProgramsIcon()
 {
-    SetUpApplication();
+    setUpApplication();
     QVERIFY(!QApplication::windowIcon().isNull());
     QCOMPARE(QApplication::windowIcon().availableSizes(),
              QList<QSize>({QSize(48, 48), QSize(128, 128)}));

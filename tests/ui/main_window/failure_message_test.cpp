@@ -42,9 +42,9 @@ TEST(FailureMessage, SaysWhatIsWrongInTheWindowsTerms)
 {
     for (const MessageCase &c : messageCases) {
         SCOPED_TRACE(c.says);
-        const auto state = flow::Calculate(c.gama, c.known, c.value);
+        const auto state = flow::calculate(c.gama, c.known, c.value);
         ASSERT_FALSE(state.has_value());
-        const std::string message = FailureMessage(state.error(), c.known, c.gama, c.value);
+        const std::string message = failureMessage(state.error(), c.known, c.gama, c.value);
         EXPECT_NE(message.find(c.says), std::string::npos) << message;
     }
 }

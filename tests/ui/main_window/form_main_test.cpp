@@ -48,23 +48,23 @@ void FormMainTest::designedGeometry_data()
     QTest::addColumn<QString>("container");
     QTest::addColumn<QRect>("geometry");
 
-    QTest::newRow("Frame3") << "" << Twips(120, 120, 1215, 615);
-    QTest::newRow("Label5") << "Frame3" << Twips(120, 240, 495, 255);
-    QTest::newRow("Text_gama") << "Frame3" << Twips(480, 240, 495, 285);
-    QTest::newRow("Frame4") << "" << Twips(120, 840, 1215, 1695);
-    QTest::newRow("Option_M") << "Frame4" << Twips(120, 360, 615, 255);
-    QTest::newRow("Option_PoP") << "Frame4" << Twips(120, 840, 735, 255);
-    QTest::newRow("Option_ToT") << "Frame4" << Twips(120, 1320, 735, 195);
-    QTest::newRow("Frame1") << "" << Twips(1560, 120, 1575, 1815);
-    QTest::newRow("Label_M") << "Frame1" << Twips(120, 240, 495, 255);
-    QTest::newRow("Text_M") << "Frame1" << Twips(720, 240, 735, 285);
-    QTest::newRow("Label_RoR") << "Frame1" << Twips(120, 600, 615, 255);
-    QTest::newRow("Text_RoR") << "Frame1" << Twips(720, 600, 735, 285);
-    QTest::newRow("Label_PoP") << "Frame1" << Twips(120, 960, 615, 255);
-    QTest::newRow("Text_PoP") << "Frame1" << Twips(720, 960, 735, 285);
-    QTest::newRow("Label_ToT") << "Frame1" << Twips(120, 1320, 615, 255);
-    QTest::newRow("Text_ToT") << "Frame1" << Twips(720, 1320, 735, 285);
-    QTest::newRow("Command1") << "" << Twips(1560, 2040, 1575, 495);
+    QTest::newRow("Frame3") << "" << twips(120, 120, 1215, 615);
+    QTest::newRow("Label5") << "Frame3" << twips(120, 240, 495, 255);
+    QTest::newRow("Text_gama") << "Frame3" << twips(480, 240, 495, 285);
+    QTest::newRow("Frame4") << "" << twips(120, 840, 1215, 1695);
+    QTest::newRow("Option_M") << "Frame4" << twips(120, 360, 615, 255);
+    QTest::newRow("Option_PoP") << "Frame4" << twips(120, 840, 735, 255);
+    QTest::newRow("Option_ToT") << "Frame4" << twips(120, 1320, 735, 195);
+    QTest::newRow("Frame1") << "" << twips(1560, 120, 1575, 1815);
+    QTest::newRow("Label_M") << "Frame1" << twips(120, 240, 495, 255);
+    QTest::newRow("Text_M") << "Frame1" << twips(720, 240, 735, 285);
+    QTest::newRow("Label_RoR") << "Frame1" << twips(120, 600, 615, 255);
+    QTest::newRow("Text_RoR") << "Frame1" << twips(720, 600, 735, 285);
+    QTest::newRow("Label_PoP") << "Frame1" << twips(120, 960, 615, 255);
+    QTest::newRow("Text_PoP") << "Frame1" << twips(720, 960, 735, 285);
+    QTest::newRow("Label_ToT") << "Frame1" << twips(120, 1320, 615, 255);
+    QTest::newRow("Text_ToT") << "Frame1" << twips(720, 1320, 735, 285);
+    QTest::newRow("Command1") << "" << twips(1560, 2040, 1575, 495);
 }
 
 void FormMainTest::designedGeometry()
@@ -141,7 +141,7 @@ void FormMainTest::designedState()
 
 void FormMainTest::clientAreaUnderTheMenuBar()
 {
-    QCOMPARE(m_window->centralWidget()->size(), Twips(0, 0, 3315, 2730).size());
+    QCOMPARE(m_window->centralWidget()->size(), twips(0, 0, 3315, 2730).size());
     QCOMPARE(m_window->centralWidget()->y(), m_window->menuBar()->height());
 }
 
@@ -169,7 +169,7 @@ void FormMainTest::greekLabelsInAnOrdinaryFont()
 void FormMainTest::boxesAreDrawnAboveTheLabelsUnderThem()
 {
     auto *frame3 = m_window->findChild<QWidget *>(QStringLiteral("Frame3"));
-    QCOMPARE(frame3->childAt(Twips(540, 360, 0, 0).topLeft()), m_driver->box("Text_gama"));
+    QCOMPARE(frame3->childAt(twips(540, 360, 0, 0).topLeft()), m_driver->box("Text_gama"));
     auto *frame1 = m_window->findChild<QWidget *>(QStringLiteral("Frame1"));
     for (auto [label, box] :
          {std::pair {"Label_RoR", "Text_RoR"}, std::pair {"Label_PoP", "Text_PoP"},

@@ -20,7 +20,7 @@
 namespace {
 
 // WCAG's contrast ratio between two colours: 4.5 or more is comfortable to read.
-qreal Contrast(const QColor &a, const QColor &b)
+qreal contrast(const QColor &a, const QColor &b)
 {
     const auto luminance = [](const QColor &colour) {
         const auto channel = [](qreal c) {
@@ -35,7 +35,7 @@ qreal Contrast(const QColor &a, const QColor &b)
 }
 
 // The colour a box shows on screen, away from its frame and its text.
-QColor ScreenColour(QLineEdit *box)
+QColor screenColour(QLineEdit *box)
 {
     return box->grab().toImage().pixelColor(box->width() - 5, box->height() / 2);
 }
@@ -66,7 +66,7 @@ private slots:
 
 void InputOptionTest::startLook()
 {
-    QCOMPARE(LookOf(*m_driver), StartLook());
+    QCOMPARE(lookOf(*m_driver), ::startLook());
 }
 
 void InputOptionTest::choosingAnOptionShowsItsInputForm_data()
@@ -90,7 +90,7 @@ void InputOptionTest::choosingAnOptionShowsItsInputForm()
     const QStringList othersBefore = m_driver->results();
     m_driver->choose(option.toLatin1().constData());
 
-    QCOMPARE(LookOf(*m_driver), InputLook(boxName.constData()));
+    QCOMPARE(lookOf(*m_driver), inputLook(boxName.constData()));
     QCOMPARE(m_driver->box(boxName.constData())->text(), QStringLiteral(" "));
     QCOMPARE(m_driver->box("Text_gama")->text(), QStringLiteral("1.4"));
     // The hidden boxes keep their texts.
@@ -129,13 +129,13 @@ void InputOptionTest::calculationShowsTheResultsLook()
     m_driver->choose(option.toLatin1().constData());
     m_driver->type(boxName.constData(), input);
     QVERIFY(!m_driver->calculate().shown);
-    QCOMPARE(LookOf(*m_driver), ResultsLook(boxName.constData()));
+    QCOMPARE(lookOf(*m_driver), resultsLook(boxName.constData()));
     QCOMPARE(m_driver->results(), results);
 
     // A new value in the same box: the other three are overwritten, the look stays.
     m_driver->type(boxName.constData(), QStringLiteral("1"));
     QVERIFY(!m_driver->calculate().shown);
-    QCOMPARE(LookOf(*m_driver), ResultsLook(boxName.constData()));
+    QCOMPARE(lookOf(*m_driver), resultsLook(boxName.constData()));
 }
 
 void InputOptionTest::choosingAnotherOptionHidesTheOldRowAndKeepsItsText()
@@ -144,7 +144,7 @@ void InputOptionTest::choosingAnotherOptionHidesTheOldRowAndKeepsItsText()
     m_driver->type("Text_PoP", QStringLiteral("3"));
     m_driver->choose("Option_M");
 
-    QCOMPARE(LookOf(*m_driver), InputLook("Text_M"));
+    QCOMPARE(lookOf(*m_driver), inputLook("Text_M"));
     QCOMPARE(m_driver->box("Text_PoP")->text(), QStringLiteral("3"));
     QCOMPARE(m_driver->box("Text_M")->text(), QStringLiteral(" "));
     QVERIFY(!m_driver->option("Option_PoP")->isChecked());
@@ -152,7 +152,7 @@ void InputOptionTest::choosingAnotherOptionHidesTheOldRowAndKeepsItsText()
     // Calculating shows the old Po/P text no more: it is overwritten at once.
     QVERIFY(!m_driver->calculate().shown);
     QCOMPARE(m_driver->results(), QStringList({"0", "1", "1", "1"}));
-    QCOMPARE(LookOf(*m_driver), ResultsLook("Text_M"));
+    QCOMPARE(lookOf(*m_driver), resultsLook("Text_M"));
 }
 
 void InputOptionTest::clickingWithoutTyping()
@@ -175,13 +175,13 @@ void InputOptionTest::choosingTheChosenOptionAgainChangesNothing()
     m_driver->choose("Option_ToT");
     m_driver->type("Text_ToT", QStringLiteral("2"));
     QVERIFY(!m_driver->calculate().shown);
-    QCOMPARE(LookOf(*m_driver), ResultsLook("Text_ToT"));
+    QCOMPARE(lookOf(*m_driver), resultsLook("Text_ToT"));
 
     // A radio button that is on stays on and raises no new choice.
     m_driver->choose("Option_ToT");
     QVERIFY(m_driver->option("Option_ToT")->isChecked());
     QCOMPARE(m_driver->box("Text_ToT")->text(), QStringLiteral("2"));
-    QCOMPARE(LookOf(*m_driver), ResultsLook("Text_ToT"));
+    QCOMPARE(lookOf(*m_driver), resultsLook("Text_ToT"));
 }
 
 void InputOptionTest::assistiveToggleChoosesAnOption()
@@ -193,7 +193,7 @@ void InputOptionTest::assistiveToggleChoosesAnOption()
     QVERIFY(!actions.isEmpty());
     accessible->actionInterface()->doAction(actions.front());
     QVERIFY(m_driver->option("Option_PoP")->isChecked());
-    QCOMPARE(LookOf(*m_driver), InputLook("Text_PoP"));
+    QCOMPARE(lookOf(*m_driver), inputLook("Text_PoP"));
 }
 
 void InputOptionTest::arrowKeysChooseWithinTheGroup()
@@ -203,7 +203,7 @@ void InputOptionTest::arrowKeysChooseWithinTheGroup()
     optionM->setFocus();
     QTest::keyClick(optionM, Qt::Key_Down);
     QVERIFY(m_driver->option("Option_PoP")->isChecked());
-    QCOMPARE(LookOf(*m_driver), InputLook("Text_PoP"));
+    QCOMPARE(lookOf(*m_driver), inputLook("Text_PoP"));
     QCOMPARE(m_driver->box("Text_PoP")->text(), QStringLiteral(" "));
 }
 
@@ -212,7 +212,7 @@ void InputOptionTest::failedCalculationKeepsTheColours()
     m_driver->choose("Option_ToT");
     m_driver->type("Text_ToT", QStringLiteral("0.5"));
     QVERIFY(m_driver->calculate().shown);
-    QCOMPARE(LookOf(*m_driver), ResultsLook("Text_ToT"));
+    QCOMPARE(lookOf(*m_driver), resultsLook("Text_ToT"));
     QCOMPARE(m_driver->results(), QStringList({"", "", "0.5", ""}));
 }
 
@@ -254,7 +254,7 @@ void InputOptionTest::boxesStayReadableUnderADarkPalette()
     const auto expectReadable = [this] {
         for (const QuantityRowNames &row : quantityRows) {
             const QPalette palette = m_driver->box(row.box)->palette();
-            QVERIFY2(Contrast(palette.color(QPalette::Text), palette.color(QPalette::Base)) >= 4.5,
+            QVERIFY2(contrast(palette.color(QPalette::Text), palette.color(QPalette::Base)) >= 4.5,
                      row.box);
         }
     };
@@ -286,9 +286,9 @@ void InputOptionTest::coloursShowOnScreenInEveryStyle()
     QVERIFY(!m_driver->calculate().shown);
     const QColor white(255, 255, 255);
     const QColor grey(200, 200, 200);
-    QCOMPARE(ScreenColour(m_driver->box("Text_M")), white);
+    QCOMPARE(screenColour(m_driver->box("Text_M")), white);
     for (const char *name : {"Text_PoP", "Text_ToT", "Text_RoR"})
-        QCOMPARE(ScreenColour(m_driver->box(name)), grey);
+        QCOMPARE(screenColour(m_driver->box(name)), grey);
     // Dark text on both, whatever the desktop's palette.
     for (const QuantityRowNames &row : quantityRows)
         QCOMPARE(m_driver->box(row.box)->palette().color(QPalette::Text), QColor(Qt::black));
