@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Velmoric developers
+// SPDX-License-Identifier: MIT
 // Settings of the application object that every window relies on.
 #include "application.h"
 

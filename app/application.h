@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Velmoric developers
+// SPDX-License-Identifier: MIT
 // The application object's name, version and look, shared by the program and its benchmarks.
 #pragma once
 

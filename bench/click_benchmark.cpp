@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Velmoric developers
+// SPDX-License-Identifier: MIT
 // One click of Command1, from the click to the four boxes holding their new texts.
 #include "tests/support/main_window_driver.h"
 #include "tests/support/quiet_offscreen.h"

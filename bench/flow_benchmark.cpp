@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Velmoric developers
+// SPDX-License-Identifier: MIT
 // Each relation beside its floor: the same number of std::pow and std::sqrt calls, on the same
 // operands, and nothing else. The ratio of the two is what the rest of the relation costs: its
 // subtractions, divisions and multiplications, the finite checks and the result type.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Velmoric developers
+// SPDX-License-Identifier: MIT
 // Reading and showing numbers: short texts as users type them, and texts up to a million
 // characters long, whose reading time must grow in proportion to their length.
 #include "ui/main_window/number_text.h"

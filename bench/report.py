@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 The Velmoric developers
+# SPDX-License-Identifier: MIT
 """Runs every benchmark of a release build and prints one short Markdown table of them, with
 the machine it ran on. Needs a display for the click and start-up benchmarks (xvfb-run).
 Usage: bench/report.py BUILD_DIR [LAUNCHES]"""

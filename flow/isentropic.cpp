@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Velmoric developers
+// SPDX-License-Identifier: MIT
 // Isentropic relations, one double operation per line in the order that fixes their last bits.
 #include "isentropic.h"
 

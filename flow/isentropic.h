@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Velmoric developers
+// SPDX-License-Identifier: MIT
 // Isentropic relations of a perfect gas between the Mach number and the stagnation ratios.
 #pragma once
 

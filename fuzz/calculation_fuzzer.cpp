@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Velmoric developers
+// SPDX-License-Identifier: MIT
 // The calculate command's path without the window: read gamma and the known quantity from
 // text, calculate, show the results or word the failure.
 #include "flow/isentropic.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Velmoric developers
+// SPDX-License-Identifier: MIT
 // A failed property ends the fuzzer with a message, so libFuzzer saves the input.
 #pragma once
 

@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 The Velmoric developers
+# SPDX-License-Identifier: MIT
 """Writes the seed corpus: texts a user types, raw doubles at the edges of ShowNumber, and
 whole calculations. Run once; the files are checked in."""
 import pathlib

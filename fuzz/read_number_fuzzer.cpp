@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Velmoric developers
+// SPDX-License-Identifier: MIT
 // ReadNumber on arbitrary bytes, against glibc's strtod in the C locale as an independent oracle.
 #include "fuzz_check.h"
 #include "ui/main_window/number_text.h"

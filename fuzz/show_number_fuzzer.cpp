@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Velmoric developers
+// SPDX-License-Identifier: MIT
 // ShowNumber on raw doubles: the form of its text, and what the text reads back as.
 #include "fuzz_check.h"
 #include "ui/main_window/number_text.h"

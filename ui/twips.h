@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Velmoric developers
+// SPDX-License-Identifier: MIT
 // The windows are designed in twips: 1440 to the inch, so 15 to a pixel at 96 dots per inch.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Velmoric developers
+// SPDX-License-Identifier: MIT
 // The toolkit's floor: a bare Qt Widgets window, one QMainWindow with a QLabel.
 #include <QApplication>
 #include <QLabel>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Velmoric developers
+// SPDX-License-Identifier: MIT
 // Linked into a program beside its own main(), this measures the time from the start of main
 // to the first paint of its main window and prints it, then ends the run. The program itself
 // stays as it is: a static initializer, run as the executable reaches main, notes the time,

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Velmoric developers
+// SPDX-License-Identifier: MIT
 // The toolkit's floor with a menu bar: the bare window and a command on its menu bar, as the
 // program's window has.
 #include <QApplication>

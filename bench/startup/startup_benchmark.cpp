@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Velmoric developers
+// SPDX-License-Identifier: MIT
 // Launches the program, a bare Qt window and a bare window with a menu bar in turn, each the
 // given number of times (at least 20), and prints the medians of the time from main to first
 // paint and of the peak resident memory, with the medians of the program's ratios to the two

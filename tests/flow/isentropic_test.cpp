@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Velmoric developers
+// SPDX-License-Identifier: MIT
 // The isentropic relations against independent high-precision references, and their failures.
 #include "flow/isentropic.h"
 

@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 The Velmoric developers
+# SPDX-License-Identifier: MIT
 # Builds the Debian package, checks it with lintian, installs it with apt-get, starts the
 # installed program on a virtual X server and removes the package again. Needs root.
 # Usage: deb_package_test.sh BUILD_DIR PACKAGE VERSION
@@ -24,6 +26,15 @@ depends=$(dpkg-deb -f "$deb" Depends)
 for needed in fonts-dejavu-core libqt6widgets6 libc6; do
     echo "$depends" | grep -q "$needed" || fail "Depends lacks $needed: $depends"
 done
+
+# On a Wayland desktop the program runs natively with Qt's Wayland plugin.
+recommends=$(dpkg-deb -f "$deb" Recommends)
+echo "$recommends" | grep -q qt6-wayland || fail "Recommends lacks qt6-wayland: $recommends"
+# The copyright file names the licences in the machine-readable format.
+dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/share/doc/"$package"/copyright >"$out/copyright"
+grep -qx 'Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' "$out/copyright" ||
+    fail "the copyright file is not in the machine-readable format"
+grep -qx 'License: MIT' "$out/copyright" || fail "the copyright file does not name MIT"
 
 # Every tag counts, pedantic ones too: lintian fails on any of them.
 report=$(lintian --pedantic --fail-on error,warning,info,pedantic "$deb" 2>&1) || fail "lintian: $report"

@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 The Velmoric developers
+# SPDX-License-Identifier: MIT
 # The release executable carries the usual hardening: position independent, full RELRO, a
 # stack protector, a stack that is not executable, and _FORTIFY_SOURCE with optimisation.
 # Usage: hardening_test.sh EXECUTABLE COMPILE_COMMANDS_JSON

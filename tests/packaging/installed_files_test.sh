@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 The Velmoric developers
+# SPDX-License-Identifier: MIT
 # The installed program, desktop entry, AppStream metainfo and icons, as a desktop sees them.
 # Usage: installed_files_test.sh BUILD_DIR APP_ID APPLICATION_NAME
 set -eu
@@ -24,6 +26,10 @@ report=$(appstreamcli validate --no-net --pedantic --format=yaml \
 if echo "$report" | grep -q '^- tag:'; then
     fail "appstreamcli: $report"
 fi
+
+metainfo="$share/metainfo/$id.metainfo.xml"
+grep -q '<project_license>MIT</project_license>' "$metainfo" || fail "the project licence is not MIT"
+grep -q '<metadata_license>CC0-1.0</metadata_license>' "$metainfo" || fail "the metadata licence is not CC0-1.0"
 
 # The window's WM_CLASS is the application name, so the desktop groups it with its entry.
 grep -qx "StartupWMClass=$name" "$desktop" || fail "StartupWMClass is not $name"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Velmoric developers
+// SPDX-License-Identifier: MIT
 // Seeded random user actions on the main window, with the window checked against a model of
 // what it should look like and show after every step. VFE_STRESS_SEED and VFE_STRESS_STEPS
 // replay or lengthen a run; a failure names the seed and the step.

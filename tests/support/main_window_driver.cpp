@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Velmoric developers
+// SPDX-License-Identifier: MIT
 // Finds the window's controls by their names and works them with Qt Test's input events.
 #include "main_window_driver.h"
 

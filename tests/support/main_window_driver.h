@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Velmoric developers
+// SPDX-License-Identifier: MIT
 // Drives the main window as a user does: choosing options, typing, clicking.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Velmoric developers
+// SPDX-License-Identifier: MIT
 // Qt Test calls a base class's initTestCase, init and cleanup for every test class built on it.
 #include "main_window_test_case.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Velmoric developers
+// SPDX-License-Identifier: MIT
 // The fixture of the main window's widget tests: a window shown afresh for each test function,
 // and a driver that works it as a user does.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Velmoric developers
+// SPDX-License-Identifier: MIT
 // The box is read from a zero timer, which runs inside the box's own modal event loop.
 #include "message_catcher.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Velmoric developers
+// SPDX-License-Identifier: MIT
 // Records and dismisses the modal message box that an action opens, if it opens one.
 #pragma once
 

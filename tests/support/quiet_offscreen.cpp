@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Velmoric developers
+// SPDX-License-Identifier: MIT
 // Chains in front of Qt Test's own message handler.
 #include "quiet_offscreen.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Velmoric developers
+// SPDX-License-Identifier: MIT
 // Keeps the offscreen platform's notices about window-manager features out of the tests' logs.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Velmoric developers
+// SPDX-License-Identifier: MIT
 // Visibility and background colour of each row, read from the widgets.
 #include "window_look.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Velmoric developers
+// SPDX-License-Identifier: MIT
 // The main window's look, as one line per row control plus the button's caption, so that a
 // comparison with the expected look names the control that differs.
 #pragma once

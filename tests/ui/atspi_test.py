@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 The Velmoric developers
+# SPDX-License-Identifier: MIT
 """Drives the running program through the AT-SPI accessibility bus, as a screen reader does:
 finds its controls by their spoken names, chooses an option, types, presses the button and
 reads the results and the message boxes. Run by atspi_test.sh."""

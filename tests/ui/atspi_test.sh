@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 The Velmoric developers
+# SPDX-License-Identifier: MIT
 # Starts the program on a virtual X server with a session bus and an accessibility bus whose
 # status says a screen reader is on, then runs atspi_test.py against it.
 # Usage: atspi_test.sh PROGRAM

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Velmoric developers
+// SPDX-License-Identifier: MIT
 // Screenshots of both windows in each of their looks, saved as test artefacts; run at several
 // scale factors (QT_SCALE_FACTOR) to check that the windows are drawn at that scale.
 #include "tests/support/main_window_driver.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Velmoric developers
+// SPDX-License-Identifier: MIT
 // Six labels on light yellow, in Verdana or, where it is missing, the similar DejaVu Sans.
 #include "form_about.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Velmoric developers
+// SPDX-License-Identifier: MIT
 // The About window: what the program calculates, who wrote it, when, and where to write.
 #pragma once
 

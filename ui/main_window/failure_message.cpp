@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Velmoric developers
+// SPDX-License-Identifier: MIT
 // Messages for failed calculations, worded from the failure and the inputs that caused it.
 #include "failure_message.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Velmoric developers
+// SPDX-License-Identifier: MIT
 // The main window in its designed state, and the calculate command.
 #include "form_main.h"
 

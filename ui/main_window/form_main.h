@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Velmoric developers
+// SPDX-License-Identifier: MIT
 // The calculator's main window: its designed controls and the handlers of their events.
 #pragma once
 

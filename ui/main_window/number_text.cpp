@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Velmoric developers
+// SPDX-License-Identifier: MIT
 // Reading and showing numbers with <charconv>, which ignores the C locale that Qt sets up.
 #include "number_text.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Velmoric developers
+// SPDX-License-Identifier: MIT
 // Conversions between the text of a box and a number, the same whatever the user's locale.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Velmoric developers
+// SPDX-License-Identifier: MIT
 // The style draws the button without its caption; the caption is then drawn word-wrapped.
 #include "wrapping_button.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Velmoric developers
+// SPDX-License-Identifier: MIT
 // A push button whose caption wraps onto further lines instead of being clipped.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Velmoric developers
+// SPDX-License-Identifier: MIT
 // The About command of the main window: one About window per run, modeless, without an owner.
 #include "tests/support/main_window_test_case.h"
 #include "ui/about_window/form_about.h"

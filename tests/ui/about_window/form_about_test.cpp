@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Velmoric developers
+// SPDX-License-Identifier: MIT
 // The About window in its designed state.
 #include "build_info.h"
 #include "tests/support/quiet_offscreen.h"

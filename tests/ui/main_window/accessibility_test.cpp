@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Velmoric developers
+// SPDX-License-Identifier: MIT
 // What a screen reader and a keyboard user get from the main window.
 #include "app/application.h"
 #include "tests/support/main_window_test_case.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Velmoric developers
+// SPDX-License-Identifier: MIT
 // The messages for failed calculations, driven by real failures of the relations.
 #include "ui/main_window/failure_message.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Velmoric developers
+// SPDX-License-Identifier: MIT
 // The main window as a user meets it: its designed state and the calculate command.
 #include "tests/support/main_window_test_case.h"
 #include "ui/main_window/form_main.h"

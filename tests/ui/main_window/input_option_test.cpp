@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Velmoric developers
+// SPDX-License-Identifier: MIT
 // Choosing the input quantity: the start, input and results looks and the moves between them.
 #include "tests/support/main_window_test_case.h"
 #include "tests/support/window_look.h"

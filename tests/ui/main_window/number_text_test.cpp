@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Velmoric developers
+// SPDX-License-Identifier: MIT
 // Reading a box's text as a number and showing a result as text.
 #include "ui/main_window/number_text.h"
 
