@@ -77,8 +77,8 @@ private:
             m_status = 1 + static_cast<unsigned>(failure);
     }
 
-    // An integer, not a std::optional, so that the steps stay in registers: 0 while every
-    // result is finite, else 1 + the first failure (a tenth faster per call, measured).
+    // 0 while every result is finite, else 1 + the first failure; a plain integer keeps the
+    // steps in registers, with no stack frame for the stack protector to guard.
     static constexpr unsigned none = 0;
     unsigned m_status = none;
 };
