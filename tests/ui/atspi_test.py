@@ -8,6 +8,9 @@ import sys
 import time
 
 import pyatspi
+# Roles by their constants: their spoken names differ between AT-SPI versions ("push button"
+# in Debian 12, "button" in Debian 13).
+from pyatspi import ROLE_FRAME, ROLE_LABEL, ROLE_PUSH_BUTTON, ROLE_RADIO_BUTTON, ROLE_TEXT
 
 
 def fail(why):
@@ -41,7 +44,7 @@ def application():
 
 def control(app, role, name):
     for node in descendants(app):
-        if node.getRoleName() == role and node.name == name:
+        if node.getRole() == role and node.name == name:
             return node
     return None
 
@@ -63,32 +66,32 @@ def message(app, says):
     """The message box's text as read aloud; closes it with its OK button."""
     def shown():
         for node in descendants(app):
-            if node.getRoleName() == "label" and says in node.name:
+            if node.getRole() == ROLE_LABEL and says in node.name:
                 return node
         return None
     spoken = wait_for(shown, f"message saying {says!r}").name
-    press(wait_for(lambda: control(app, "push button", "OK"), "OK button"))
+    press(wait_for(lambda: control(app, ROLE_PUSH_BUTTON, "OK"), "OK button"))
     wait_for(lambda: None if shown() else True, "closed message box")
     return spoken
 
 
 app = wait_for(application, "application on the accessibility bus")
-frame = wait_for(lambda: control(app, "frame", "VelmoricFlow Equations"), "main window")
+frame = wait_for(lambda: control(app, ROLE_FRAME, "VelmoricFlow Equations"), "main window")
 
 boxes = {}
 for name in ("ratio of specific heats gamma", "Mach number", "stagnation to static pressure ratio",
              "stagnation to static temperature ratio", "stagnation to static density ratio"):
-    boxes[name] = wait_for(lambda: control(app, "text", name), f"text box {name!r}")
+    boxes[name] = wait_for(lambda: control(app, ROLE_TEXT, name), f"text box {name!r}")
 for name in ("gamma =", "rho o over rho =", "Po/P ="):
-    wait_for(lambda: control(app, "label", name), f"label {name!r}")
+    wait_for(lambda: control(app, ROLE_LABEL, name), f"label {name!r}")
 expect(text_of(boxes["ratio of specific heats gamma"]), "1.4", "gamma at start")
 
-button = wait_for(lambda: control(app, "push button", "Choose an input option"), "button")
+button = wait_for(lambda: control(app, ROLE_PUSH_BUTTON, "Choose an input option"), "button")
 press(button)
 expect(message(app, "choose an input parameter"), "choose an input parameter", "message")
 
-press(wait_for(lambda: control(app, "radio button", "Po/P"), "Po/P option"))
-button = wait_for(lambda: control(app, "push button", "Input value then CLICK"), "new caption")
+press(wait_for(lambda: control(app, ROLE_RADIO_BUTTON, "Po/P"), "Po/P option"))
+button = wait_for(lambda: control(app, ROLE_PUSH_BUTTON, "Input value then CLICK"), "new caption")
 pop = boxes["stagnation to static pressure ratio"]
 wait_for(lambda: True if text_of(pop) == " " else None, "Po/P box cleared to a space")
 pop.queryEditableText().setTextContents("2")
