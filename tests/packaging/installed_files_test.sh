@@ -20,14 +20,20 @@ fail() { echo "FAIL: $*"; exit 1; }
 report=$(desktop-file-validate "$desktop" 2>&1) || fail "$report"
 [ -z "$report" ] || fail "desktop-file-validate: $report"
 
-# Its YAML report lists every issue, pedantic ones too, as a "tag"; a clean file has none.
-report=$(appstreamcli validate --no-net --pedantic --format=yaml \
-    "$share/metainfo/$id.metainfo.xml" 2>&1) || fail "$report"
-if echo "$report" | grep -q '^- tag:'; then
-    fail "appstreamcli: $report"
-fi
-
+# Its YAML report lists every issue, pedantic ones too, as a "tag"; a clean file has none. The
+# one exception: validators before AppStream 1.0 (Debian 12 has 0.16) do not know the
+# <developer> block that 1.0 and the app stores require, and call it an unknown tag.
 metainfo="$share/metainfo/$id.metainfo.xml"
+report=$(appstreamcli validate --no-net --pedantic --format=yaml "$metainfo" 2>&1) ||
+    fail "$report"
+issues=$(echo "$report" | awk '
+    function count() { if (tag != "" && !(old && tag == "unknown-tag" && hint == "developer")) n++ }
+    /^Validator: 0\./ { old = 1 }
+    /^- tag:/ { count(); tag = $3; hint = "" }
+    /^  hint:/ { hint = $2 }
+    END { count(); print n + 0 }')
+[ "$issues" -eq 0 ] || fail "appstreamcli: $report"
+grep -q "<developer id=\"[^\"]*\">" "$metainfo" || fail "the metainfo names no developer"
 grep -q '<project_license>MIT</project_license>' "$metainfo" || fail "the project licence is not MIT"
 grep -q '<metadata_license>CC0-1.0</metadata_license>' "$metainfo" || fail "the metadata licence is not CC0-1.0"
 
