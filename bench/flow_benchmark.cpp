@@ -111,7 +111,7 @@ void RatiosFromMachFloor(benchmark::State &state)
 // Other programs only ever add time, so the fastest repetition is the truest.
 double Fastest(const std::vector<double> &times)
 {
-    return *std::min_element(times.begin(), times.end());
+    return *std::ranges::min_element(times);
 }
 
 BENCHMARK(MachFromPoP)->ComputeStatistics("min", Fastest);

@@ -6,6 +6,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <cstdint>
 #include <string>
 
 namespace {
@@ -22,7 +23,7 @@ void ReadNumberShort(benchmark::State &state)
 BENCHMARK(ReadNumberShort);
 
 // The three ways a text grows long: digits of the number, blanks before it, junk after it.
-enum class Long
+enum class Long : std::uint8_t
 {
     Digits,
     LeadingBlanks,

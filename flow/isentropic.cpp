@@ -122,7 +122,7 @@ Result<FlowState> RatiosFromMach(double gama, double M)
     const double q = s.subtract(gama, 1);
     const double r = s.divide(1, q);
     const double RoR = s.power(ToT, r);
-    return s.result(FlowState {M, ToT, PoP, RoR});
+    return s.result(FlowState {.M = M, .ToT = ToT, .PoP = PoP, .RoR = RoR});
 }
 
 Result<FlowState> calculate(double gama, Known known, double value)

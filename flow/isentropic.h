@@ -3,6 +3,7 @@
 // Isentropic relations of a perfect gas between the Mach number and the stagnation ratios.
 #pragma once
 
+#include <cstdint>
 #include <stdexcept>
 
 namespace flow {
@@ -17,7 +18,7 @@ struct FlowState
 };
 
 // The quantity a calculation starts from.
-enum class Known
+enum class Known : std::uint8_t
 {
     M,
     PoP,
@@ -25,7 +26,7 @@ enum class Known
 };
 
 // Why a calculation has no finite real result. The first step that goes wrong decides.
-enum class Failure
+enum class Failure : std::uint8_t
 {
     DivisionByZero, // a divisor of zero, or zero raised to a negative power
     NegativeSquareRoot, // the square root of a negative number

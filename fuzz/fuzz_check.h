@@ -6,10 +6,14 @@
 #include <cstdio>
 #include <cstdlib>
 
-#define FUZZ_REQUIRE(condition)                                                                    \
-    do {                                                                                           \
-        if (!(condition)) {                                                                        \
-            std::fprintf(stderr, "%s:%d: property failed: %s\n", __FILE__, __LINE__, #condition);  \
-            std::abort();                                                                          \
-        }                                                                                          \
-    } while (false)
+// The property's own text goes to the message; a function, so that the condition is never
+// negated as a whole inside the macro.
+inline void fuzzRequire(bool holds, const char *condition, const char *file, int line)
+{
+    if (holds)
+        return;
+    std::fprintf(stderr, "%s:%d: property failed: %s\n", file, line, condition);
+    std::abort();
+}
+
+#define FUZZ_REQUIRE(condition) fuzzRequire((condition), #condition, __FILE__, __LINE__)

@@ -49,7 +49,7 @@ void RequireGeneralForm(const std::string &text)
     }
     std::string significant;
     for (std::size_t i = integerStart; i < mantissaEnd; ++i) {
-        if (isDigit(text[i]) && !(significant.empty() && text[i] == '0'))
+        if (isDigit(text[i]) && (!significant.empty() || text[i] != '0'))
             significant += text[i];
     }
     FUZZ_REQUIRE(significant.size() <= 15);

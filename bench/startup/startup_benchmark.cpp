@@ -53,12 +53,13 @@ Launch run(const char *program)
         std::fprintf(stderr, "%s did not report its first paint: %s\n", program, output.c_str());
         std::exit(1);
     }
-    return {static_cast<double>(microseconds) / 1000, static_cast<double>(usage.ru_maxrss) / 1024};
+    return {.firstPaintMs = static_cast<double>(microseconds) / 1000,
+            .peakMiB = static_cast<double>(usage.ru_maxrss) / 1024};
 }
 
 double median(std::vector<double> values)
 {
-    std::sort(values.begin(), values.end());
+    std::ranges::sort(values);
     const std::size_t middle = values.size() / 2;
     return values.size() % 2 == 1 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
 }
@@ -96,6 +97,7 @@ int main(int argc, char *argv[])
     // within one.
     const auto pairedRatio = [](const std::vector<double> &a, const std::vector<double> &b) {
         std::vector<double> ratios;
+        ratios.reserve(a.size());
         for (std::size_t i = 0; i < a.size(); ++i)
             ratios.push_back(a[i] / b[i]);
         return median(ratios);

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
 #include <limits>
 #include <span>
 #include <stdexcept>
@@ -194,7 +195,7 @@ TEST(MachFromRatios, RecomputedRatioAgreesWithTheGivenOneToRounding)
     EXPECT_NEAR(fromToT->ToT, 2, 4 * std::numeric_limits<double>::epsilon());
 }
 
-enum class Operation
+enum class Operation : std::uint8_t
 {
     PoP,
     ToT,

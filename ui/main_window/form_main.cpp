@@ -192,15 +192,17 @@ Form_Main::~Form_Main() = default;
 
 std::array<Form_Main::QuantityRow, 4> Form_Main::rows() const
 {
-    return {
-        {{Label_M, Text_M}, {Label_PoP, Text_PoP}, {Label_ToT, Text_ToT}, {Label_RoR, Text_RoR}}};
+    return {{{.label = Label_M, .box = Text_M},
+             {.label = Label_PoP, .box = Text_PoP},
+             {.label = Label_ToT, .box = Text_ToT},
+             {.label = Label_RoR, .box = Text_RoR}}};
 }
 
 std::array<Form_Main::InputOption, 3> Form_Main::inputOptions() const
 {
-    return {{{Option_M, Text_M, flow::Known::M},
-             {Option_PoP, Text_PoP, flow::Known::PoP},
-             {Option_ToT, Text_ToT, flow::Known::ToT}}};
+    return {{{.button = Option_M, .box = Text_M, .known = flow::Known::M},
+             {.button = Option_PoP, .box = Text_PoP, .known = flow::Known::PoP},
+             {.button = Option_ToT, .box = Text_ToT, .known = flow::Known::ToT}}};
 }
 
 void Form_Main::Option_M_Click()

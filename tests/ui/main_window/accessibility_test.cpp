@@ -187,7 +187,7 @@ void AccessibilityTest::windowsCarryTheProgramsIcon()
         m_window->menuBar(), Qt::LeftButton, {},
         m_window->menuBar()->actionGeometry(m_window->menuBar()->actions().front()).center());
     const QWidgetList windows = QApplication::topLevelWidgets();
-    const auto about = std::find_if(windows.begin(), windows.end(), [](QWidget *window) {
+    const auto about = std::ranges::find_if(windows, [](QWidget *window) {
         return window->objectName() == QLatin1String("Form_About");
     });
     QVERIFY(about != windows.end());
