@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 // One click of Command1, from the click to the four boxes holding their new texts.
 #include "tests/support/main_window_driver.h"
-#include "tests/support/quiet_offscreen.h"
+#include "tests/support/test_application.h"
 #include "ui/main_window/form_main.h"
 
 #include <QPushButton>
@@ -13,7 +13,7 @@ class ClickBenchmark : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { quietOffscreenWarnings(); }
+    void initTestCase() { setUpTestApplication(); }
 
     void click_data()
     {

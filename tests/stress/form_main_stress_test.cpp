@@ -5,7 +5,7 @@
 // replay or lengthen a run; a failure names the seed and the step.
 #include "flow/isentropic.h"
 #include "tests/support/main_window_driver.h"
-#include "tests/support/quiet_offscreen.h"
+#include "tests/support/test_application.h"
 #include "tests/support/window_look.h"
 #include "ui/main_window/failure_message.h"
 #include "ui/main_window/form_main.h"
@@ -106,7 +106,7 @@ class FormMainStressTest : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { quietOffscreenWarnings(); }
+    void initTestCase() { setUpTestApplication(); }
     void randomUserActions();
 
 private:

@@ -3,13 +3,13 @@
 // Qt Test calls a base class's initTestCase, init and cleanup for every test class built on it.
 #include "main_window_test_case.h"
 
-#include "quiet_offscreen.h"
+#include "test_application.h"
 
 #include <QTest>
 
 void MainWindowTestCase::initTestCase()
 {
-    quietOffscreenWarnings();
+    setUpTestApplication();
 }
 
 void MainWindowTestCase::init()

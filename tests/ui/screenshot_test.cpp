@@ -3,7 +3,7 @@
 // Screenshots of both windows in each of their looks, saved as test artefacts; run at several
 // scale factors (QT_SCALE_FACTOR) to check that the windows are drawn at that scale.
 #include "tests/support/main_window_driver.h"
-#include "tests/support/quiet_offscreen.h"
+#include "tests/support/test_application.h"
 #include "ui/about_window/form_about.h"
 #include "ui/main_window/form_main.h"
 
@@ -31,7 +31,7 @@ private:
 
 void ScreenshotTest::initTestCase()
 {
-    quietOffscreenWarnings();
+    setUpTestApplication();
     const QString scale = qEnvironmentVariable("QT_SCALE_FACTOR", QStringLiteral("1"));
     m_folder.setPath(QStringLiteral(VFE_ARTIFACTS_DIR "/screenshots/scale-") + scale);
     QVERIFY(m_folder.mkpath(QStringLiteral(".")));

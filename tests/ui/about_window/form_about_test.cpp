@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 // The About window in its designed state.
 #include "build_info.h"
-#include "tests/support/quiet_offscreen.h"
+#include "tests/support/test_application.h"
 #include "ui/about_window/form_about.h"
 #include "ui/twips.h"
 
@@ -14,7 +14,7 @@ class FormAboutTest : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { quietOffscreenWarnings(); }
+    void initTestCase() { setUpTestApplication(); }
     void window();
     void labels_data();
     void labels();
