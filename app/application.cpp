@@ -6,6 +6,7 @@
 #include "build_info.h"
 
 #include <QApplication>
+#include <QFontDatabase>
 #include <QIcon>
 
 void setUpApplication()
@@ -19,6 +20,10 @@ void setUpApplication()
     icon.addFile(QStringLiteral(":/icons/app-48.png"), QSize(48, 48));
     icon.addFile(QStringLiteral(":/icons/app-128.png"), QSize(128, 128));
     QApplication::setWindowIcon(icon);
+#ifdef Q_OS_WIN
+    // The captions are fitted to DejaVu Sans, which Windows lacks; the program carries it.
+    QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/DejaVuSans.ttf"));
+#endif
     // Fusion paints the boxes in the palette's colours on every desktop.
     QApplication::setStyle(QStringLiteral("Fusion"));
 }
