@@ -30,7 +30,7 @@ echo "$resources" | grep -q 'RT_GROUP_ICON' || fail "no icon"
 echo "$resources" | grep -q 'VALUE "FileVersion", "[0-9.]*"' || fail "no version information"
 
 unset WINEPATH
-/usr/lib/wine/wine64 "$exe" &
+wine "$exe" &
 program=$!
 window=$(timeout 60 xdotool search --sync --onlyvisible --name '^VelmoricFlow Equations$' |
     head -n 1) || fail "no main window within 60 s"
