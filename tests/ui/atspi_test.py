@@ -8,6 +8,7 @@ import sys
 import time
 
 import pyatspi
+from gi.repository import GLib
 # Roles by their constants: their spoken names differ between AT-SPI versions ("push button"
 # in Debian 12, "button" in Debian 13).
 from pyatspi import ROLE_FRAME, ROLE_LABEL, ROLE_PUSH_BUTTON, ROLE_RADIO_BUTTON, ROLE_TEXT
@@ -21,7 +22,11 @@ def fail(why):
 def wait_for(find, what, seconds=10):
     deadline = time.monotonic() + seconds
     while time.monotonic() < deadline:
-        found = find()
+        try:
+            found = find()
+        except GLib.GError:
+            # A node went away while it was read, as a closing window's do: look again.
+            found = None
         if found is not None:
             return found
         time.sleep(0.1)
