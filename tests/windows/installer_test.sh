@@ -53,8 +53,8 @@ install() {
         cmp -s "$folder/$file" "$installed/$file" || fail "$file differs from the program's"
     done
     [ -f "$shortcut" ] || fail "no Start menu shortcut"
-    # A shortcut keeps its target's path in UTF-16.
-    LC_ALL=C grep -qa "$(printf 'v\0e\0l\0m\0o\0r\0i\0c\0-\0f\0l\0o\0w\0')" "$shortcut" ||
+    # A shortcut keeps its target's path in UTF-16: without its zero bytes, ASCII is plain.
+    tr -d '\0' <"$shortcut" | LC_ALL=C grep -qa 'velmoric-flow-equations\.exe' ||
         fail "the shortcut does not start the program"
     expect_value DisplayName "Velmoric Flow Equations"
     expect_value DisplayVersion 1.00
