@@ -273,8 +273,13 @@ void InputOptionTest::boxesStayReadableUnderADarkPalette()
 void InputOptionTest::coloursShowOnScreenInEveryStyle_data()
 {
     QTest::addColumn<QString>("style");
-    for (const QString &key : QStyleFactory::keys())
+    for (const QString &key : QStyleFactory::keys()) {
+        // Qt 6.7's Windows 11 style fills text boxes with a tint of its own over the palette's
+        // colour; the program never draws in it, since it sets Fusion on every desktop.
+        if (key.compare(QLatin1String("windows11"), Qt::CaseInsensitive) == 0)
+            continue;
         QTest::newRow(qPrintable(key)) << key;
+    }
 }
 
 void InputOptionTest::coloursShowOnScreenInEveryStyle()
