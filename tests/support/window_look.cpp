@@ -6,6 +6,7 @@
 #include "main_window_driver.h"
 
 #include <QColor>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -74,4 +75,11 @@ QStringList inputLook(const char *box)
 QStringList resultsLook(const char *box)
 {
     return expectedLook(box, true);
+}
+
+QColor screenColour(QLineEdit *box)
+{
+    const QImage shown = box->grab().toImage();
+    const qreal scale = box->devicePixelRatioF();
+    return shown.pixelColor(qRound((box->width() - 5) * scale), qRound(box->height() * scale / 2));
 }

@@ -4,11 +4,13 @@
 // comparison with the expected look names the control that differs.
 #pragma once
 
+#include <QColor>
 #include <QStringList>
 
 #include <array>
 
 class MainWindowDriver;
+class QLineEdit;
 
 struct QuantityRowNames
 {
@@ -30,3 +32,7 @@ constexpr std::array<QuantityRowNames, 4> quantityRows = {{{"Label_M", "Text_M"}
 [[nodiscard]] QStringList inputLook(const char *box);
 // After a calculation from that box: every row, the input white, the results grey.
 [[nodiscard]] QStringList resultsLook(const char *box);
+
+// The colour on screen near a box's right end, clear of its text and frame, at any display
+// scale: the grab holds device pixels.
+[[nodiscard]] QColor screenColour(QLineEdit *box);

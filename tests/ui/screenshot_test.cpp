@@ -30,14 +30,6 @@ bool onDarkDesktop()
     return qEnvironmentVariable("VFE_TEST_COLOUR_SCHEME") == QLatin1String("dark");
 }
 
-// The colour on screen near a box's right end, clear of its text and frame.
-QColor screenColour(QLineEdit *box)
-{
-    const QImage shown = box->grab().toImage();
-    const qreal scale = box->devicePixelRatioF();
-    return shown.pixelColor(qRound((box->width() - 5) * scale), qRound(box->height() * scale / 2));
-}
-
 } // namespace
 
 class ScreenshotTest : public QObject

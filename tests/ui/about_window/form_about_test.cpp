@@ -35,8 +35,11 @@ void FormAboutTest::window()
     QCOMPARE(m_about.findChildren<QWidget *>().size(), 6);
     // The background as it reaches the screen, beside and between the labels.
     const QImage shown = m_about.grab().toImage();
+    const qreal scale = m_about.devicePixelRatioF();
     QCOMPARE(shown.pixelColor(2, 2), QColor(255, 255, 192));
-    QCOMPARE(shown.pixelColor(m_about.width() - 3, m_about.height() - 3), QColor(255, 255, 192));
+    QCOMPARE(shown.pixelColor(qRound((m_about.width() - 3) * scale),
+                              qRound((m_about.height() - 3) * scale)),
+             QColor(255, 255, 192));
 }
 
 void FormAboutTest::labels_data()

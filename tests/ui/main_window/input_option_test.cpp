@@ -36,12 +36,6 @@ qreal contrast(const QColor &a, const QColor &b)
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
-// The colour a box shows on screen, away from its frame and its text.
-QColor screenColour(QLineEdit *box)
-{
-    return box->grab().toImage().pixelColor(box->width() - 5, box->height() / 2);
-}
-
 } // namespace
 
 class InputOptionTest : public MainWindowTestCase
