@@ -97,6 +97,11 @@ rmdir "$installed"
 if wine reg query "$key" >/dev/null 2>&1; then
     fail "the entry in the list of apps is still there"
 fi
+
+# Installed and removed with nothing of the user's in between, the prefix is as it was.
+install
+wine "$installed/uninstall.exe" /S
+wineserver -w
 after=$(everything)
 if [ "$before" != "$after" ]; then
     printf '%s\n' "$before" >"$WINEPREFIX/before"
