@@ -15,7 +15,8 @@ fail() { echo "FAIL: $*"; exit 1; }
 
 folder=$(mktemp -d)
 program=
-trap 'kill $program 2>/dev/null || true; rm -rf "$folder"' EXIT
+# Wine's own processes go with the program, before the virtual X server does.
+trap 'kill $program 2>/dev/null || true; wineserver -k 2>/dev/null || true; rm -rf "$folder"' EXIT
 if [ -d "$1" ]; then
     exe=$1/velmoric-flow-equations.exe
 else
