@@ -12,7 +12,8 @@ set -eu
 bench=$1
 rounds=${2:-15}
 times=$(mktemp)
-trap 'rm -f "$times"' EXIT
+# Wine's own processes end with the timing, before the virtual X server does.
+trap 'wineserver -k 2>/dev/null || true; rm -f "$times"' EXIT
 
 launch() {
     us=$(wine "$bench/$1.exe" | tr -d '\r' | sed -n 's/^first_paint_us //p')
