@@ -10,6 +10,7 @@ int main(int argc, char *argv[])
     QApplication application(argc, argv);
     QMainWindow window;
     window.setCentralWidget(new QLabel(QStringLiteral("Velmoric Flow Equations")));
-    window.show();
+    // Where new windows go, at their own size; show() would make them fill a browser's page.
+    window.setVisible(true);
     return QApplication::exec();
 }

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Velmoric developers
 // SPDX-License-Identifier: MIT
-// The box is read from a zero timer, which runs inside the box's own modal event loop.
+// The box is read from a zero timer, which runs once the action has opened it.
 #include "message_catcher.h"
 
 #include <QAbstractButton>

@@ -285,15 +285,20 @@ void Form_Main::Mn_About_Click()
         m_about = std::make_unique<Form_About>();
     // One window however often it is chosen: an open one comes to the front, a closed or
     // minimized one shows again.
+    // setVisible rather than show: in a browser show() makes every window fill the page.
     m_about->setWindowState(m_about->windowState() & ~Qt::WindowMinimized);
-    m_about->show();
+    m_about->setVisible(true);
     m_about->raise();
     m_about->activateWindow();
 }
 
+// Modal without a nested event loop, which a browser cannot run: the handler returns while the
+// box is open, and the box blocks the windows until OK closes and deletes it.
 void Form_Main::showMessage(const QString &text)
 {
-    QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(BuildInfo::ApplicationTitle), text,
-                    QMessageBox::Ok, this);
-    box.exec();
+    auto *box = new QMessageBox(QMessageBox::NoIcon, QString::fromUtf8(BuildInfo::ApplicationTitle),
+                                text, QMessageBox::Ok, this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::ApplicationModal);
+    box->setVisible(true);
 }
