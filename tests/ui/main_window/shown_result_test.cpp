@@ -69,7 +69,7 @@ TEST(ShownResults, AreTheExactRoundingOfEachComputedValue)
     int checked = 0;
     for (int row = 0; row < 20'000; ++row) {
         const double gama = gamas(random);
-        const flow::Known known = static_cast<flow::Known>(row % 3);
+        const auto known = static_cast<flow::Known>(row % 3);
         double value = machs(random);
         if (known != flow::Known::M)
             value = std::exp(logRatios(random)); // 1 to about 3,000
