@@ -167,6 +167,14 @@ class Calculator:
         self.page.key('a', modifiers=2)
         self.page.type(text)
 
+    def enter(self, option, label, text):
+        """Chooses the option, types the text into its box and presses Enter: the boxes then."""
+        self.choose(option)
+        self.type_into(label, text)
+        self.page.key('Enter')
+        time.sleep(0.3)
+        return self.boxes()
+
     def boxes(self):
         return [self.box(label) for label in ('M =', 'Po/P =', 'To/T =', 'rho o over rho =')]
 
@@ -240,19 +248,12 @@ def calculations(calculator, where, shots):
           f'{where}: Po/P = 2 gives 1.0465, 2, 1.219 and 1.6407 ({boxes})')
     calculator.screenshot(shots, f'{where}-po-p-2')
 
-    calculator.choose(0)
-    calculator.type_into('M =', '2')
-    calculator.page.key('Enter')
-    time.sleep(0.3)
-    check(calculator.boxes() == ['2', '7.8244', '1.8', '4.3469'],
-          f'{where}: M = 2 with Enter gives 2, 7.8244, 1.8 and 4.3469')
-
-    calculator.choose(2)
-    calculator.type_into('To/T =', '2')
-    calculator.page.key('Enter')
-    time.sleep(0.3)
-    check(calculator.boxes() == ['2.2361', '11.3137', '2', '5.6569'],
-          f'{where}: To/T = 2 gives 2.2361, 11.3137, 2 and 5.6569')
+    # Option, its row's label, the input, and the boxes M, Po/P, To/T and ρo/ρ after Enter.
+    for option, label, text, expected in (
+            (0, 'M =', '2', ['2', '7.8244', '1.8', '4.3469']),
+            (2, 'To/T =', '2', ['2.2361', '11.3137', '2', '5.6569'])):
+        boxes = calculator.enter(option, label, text)
+        check(boxes == expected, f'{where}: {label} {text} with Enter gives {expected} ({boxes})')
 
     calculator.choose(1)
     calculator.type_into('Po/P =', '0.5')
@@ -272,11 +273,8 @@ def calculations(calculator, where, shots):
     titles = [w['title'] for w in calculator.windows()]
     check(titles == [CAPTION, 'About'], f'{where}: About opens one window, however often ({titles})')
     calculator.screenshot(shots, f'{where}-about')
-    calculator.choose(1)
-    calculator.type_into('Po/P =', '2')
-    calculator.page.key('Enter')
-    time.sleep(0.3)
-    check(calculator.boxes()[0] == '1.0465', f'{where}: with About open the main window calculates')
+    check(calculator.enter(1, 'Po/P =', '2')[0] == '1.0465',
+          f'{where}: with About open the main window calculates')
 
 
 def keyboard_alone(calculator, where):
@@ -342,11 +340,7 @@ def main():
         server.stop()
         server = None
         calculator.load()
-        calculator.choose(1)
-        calculator.type_into('Po/P =', '2')
-        calculator.page.key('Enter')
-        time.sleep(0.3)
-        check(calculator.boxes() == ['1.0465', '2', '1.219', '1.6407'],
+        check(calculator.enter(1, 'Po/P =', '2') == ['1.0465', '2', '1.219', '1.6407'],
               'offline: the page reloads and calculates with the server stopped')
 
         messages = [m for page in browser.pages for m in page.messages()]

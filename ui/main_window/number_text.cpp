@@ -13,7 +13,7 @@
 
 // <charconv> ignores the C locale. Where the standard library has no from_chars for doubles
 // (libc++ before LLVM 20, so emscripten's and Apple's), strtod reads the numbers instead; where it
-// has one, from_chars reads the benchmark's short texts 4.6 times as fast (31 against 143 ns a
+// has one, from_chars reads the benchmark's short texts 4.2 times as fast (29 against 122 ns a
 // text). VFE_READ_WITH_STRTOD chooses strtod everywhere, for its tests.
 #if defined(__cpp_lib_to_chars) && !defined(VFE_READ_WITH_STRTOD)
 #define VFE_READ_WITH_FROM_CHARS
